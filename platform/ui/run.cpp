@@ -1,0 +1,70 @@
+#include "platform/ui/run.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "platform/ui/script/script_run.h"
+
+namespace qv::ui {
+namespace {
+
+std::string programName(int argc, char** argv) {
+  if (argc < 1 || !argv[0]) return "program";
+  const char* slash = std::strrchr(argv[0], '/');
+  return slash ? slash + 1 : argv[0];
+}
+
+bool hasDisplay() {
+  const char* x11 = std::getenv("DISPLAY");
+  const char* wayland = std::getenv("WAYLAND_DISPLAY");
+  return (x11 && *x11) || (wayland && *wayland);
+}
+
+int badSetting(const std::string& program, const std::string& message) {
+  std::fprintf(stderr, "%s: %s\n", program.c_str(), message.c_str());
+  return kExitBadSetting;
+}
+
+}  // namespace
+
+int runProgram(int argc, char** argv, const ProgramMain& main) {
+  const std::string name = programName(argc, argv);
+  const char* selected = std::getenv("QV_UI");
+  std::string backend = selected ? selected : "";
+  if (backend.empty()) {
+    if (!hasDisplay()) {
+      return badSetting(name,
+                        "no display to open windows on; run it in a desktop session, or by script "
+                        "with QV_UI=script QV_UI_SCRIPT=FILE (see docs/automation.md)");
+    }
+    backend = "gtk";
+  }
+  if (backend == "gtk") {
+    return badSetting(name,
+                      "the desktop (gtk) backend is not built yet; run by script with "
+                      "QV_UI=script QV_UI_SCRIPT=FILE (see docs/automation.md)");
+  }
+  if (backend != "script") {
+    return badSetting(name, "unknown QV_UI \"" + backend + "\"; use script or gtk");
+  }
+
+  script::ScriptSettings settings;
+  std::string error;
+  if (!script::readScriptSettings(settings, error)) return badSetting(name, error);
+  std::FILE* transcript = nullptr;
+  if (const char* path = std::getenv("QV_UI_TRANSCRIPT"); path && *path) {
+    transcript = std::fopen(path, "w");
+    if (!transcript) {
+      return badSetting(
+          name, std::string("cannot write the transcript ") + path + ": " + std::strerror(errno));
+    }
+  }
+  const int code = script::runScripted(
+      settings, transcript, [&](Platform& platform) { return main(platform, argc, argv); });
+  if (transcript) std::fclose(transcript);
+  return code;
+}
+
+}  // namespace qv::ui

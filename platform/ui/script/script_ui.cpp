@@ -1,0 +1,689 @@
+#include "platform/ui/script/script_ui.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "platform/ui/script/script_failure.h"
+
+namespace qv::ui::script {
+namespace {
+
+// The window system does not run timers faster than this.
+constexpr int kMinTimerPeriod = 10;
+constexpr int kScCloseMask = 0xFFF0;
+constexpr int kScClose = 0xF060;
+
+const char* kindName(ControlKind kind) {
+  switch (kind) {
+    case ControlKind::Static:
+      return "static";
+    case ControlKind::Edit:
+      return "edit";
+    case ControlKind::Button:
+      return "button";
+    case ControlKind::Check:
+      return "check";
+    case ControlKind::Radio:
+      return "radio";
+    case ControlKind::Group:
+      return "group";
+    case ControlKind::Combo:
+      return "combo";
+    case ControlKind::List:
+      return "list";
+    case ControlKind::Progress:
+      return "progress";
+    case ControlKind::Icon:
+      return "icon";
+    case ControlKind::Bitmap:
+      return "bitmap";
+    case ControlKind::WebView:
+      return "webview";
+  }
+  return "static";
+}
+
+void addControlMembers(JsonObject& o, const ControlState& c) {
+  o.add("id", c.id()).add("kind", kindName(c.kind())).add("text", c.text);
+  o.add("enabled", c.enabled).add("visible", c.visible);
+  if (c.kind() == ControlKind::Check || c.kind() == ControlKind::Radio) o.add("checked", c.checked);
+  if (c.kind() == ControlKind::Combo || c.kind() == ControlKind::List) {
+    o.addStrings("items", c.items).add("selected", c.selected);
+  }
+  if (c.kind() == ControlKind::Progress) o.add("position", c.position);
+}
+
+const char* iconName(MessageIcon icon) {
+  switch (icon) {
+    case MessageIcon::Warning:
+      return "warning";
+    case MessageIcon::Question:
+      return "question";
+    case MessageIcon::Information:
+      return "information";
+    case MessageIcon::Error:
+      return "error";
+    case MessageIcon::None:
+      return "none";
+  }
+  return "none";
+}
+
+struct ButtonsInfo {
+  const char* name;
+  std::vector<std::pair<std::string_view, MessageAnswer>> answers;
+};
+
+ButtonsInfo buttonsInfo(MessageButtons buttons) {
+  switch (buttons) {
+    case MessageButtons::Ok:
+      return {"ok", {{"ok", MessageAnswer::Ok}}};
+    case MessageButtons::OkCancel:
+      return {"okcancel", {{"ok", MessageAnswer::Ok}, {"cancel", MessageAnswer::Cancel}}};
+    case MessageButtons::YesNo:
+      return {"yesno", {{"yes", MessageAnswer::Yes}, {"no", MessageAnswer::No}}};
+    case MessageButtons::YesNoCancel:
+      return {"yesnocancel",
+              {{"yes", MessageAnswer::Yes},
+               {"no", MessageAnswer::No},
+               {"cancel", MessageAnswer::Cancel}}};
+  }
+  return {"ok", {{"ok", MessageAnswer::Ok}}};
+}
+
+// The text of a control as shown: "&&" shows as "&", a single "&" marks the
+// mnemonic and is not shown.
+std::string shownText(std::string_view text) {
+  std::string out;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '&') {
+      if (i + 1 < text.size() && text[i + 1] == '&') {
+        out += '&';
+        ++i;
+      }
+      continue;
+    }
+    out += text[i];
+  }
+  return out;
+}
+
+bool isClickable(ControlKind kind) {
+  return kind == ControlKind::Button || kind == ControlKind::Check || kind == ControlKind::Radio;
+}
+
+bool takesText(const ControlState& c) {
+  return c.kind() == ControlKind::Edit ||
+         (c.kind() == ControlKind::Combo && c.has(cs::kDropDownEdit));
+}
+
+}  // namespace
+
+struct ScriptUi::ScriptWindow final : Window {
+  ScriptWindow(ScriptUi& ui, std::string title, WindowProc& proc)
+      : ui(ui), titleText(std::move(title)), proc(proc) {}
+  ~ScriptWindow() override { ui.forgetWindow(*this); }
+  long send(unsigned message, std::uintptr_t wparam, std::intptr_t lparam) override {
+    if (destroyed) return 0;
+    return proc.onMessage(*this, message, wparam, lparam);
+  }
+  void post(unsigned message, std::uintptr_t wparam, std::intptr_t lparam) override {
+    if (!destroyed) ui.postToWindow(*this, message, wparam, lparam);
+  }
+  void destroy() override {
+    if (destroyed) return;
+    proc.onMessage(*this, kWmDestroy, 0, 0);
+    destroyed = true;
+    ui.forgetWindow(*this);
+  }
+  const std::string& title() const override { return titleText; }
+
+  ScriptUi& ui;
+  std::string titleText;
+  WindowProc& proc;
+  bool destroyed = false;
+};
+
+ScriptUi::ScriptUi(Script& script, Transcript& transcript)
+    : script_(script), transcript_(transcript) {}
+
+ScriptUi::~ScriptUi() = default;
+
+int ScriptUi::nextLineNumber() const {
+  return script_.atEnd() ? 0 : script_.peek().line;
+}
+
+void ScriptUi::fail(int line, const std::string& message) {
+  JsonObject o = Transcript::event("script-error");
+  o.add("line", line).add("message", message);
+  if (!modalStack_.empty()) o.add("dialog", modalStack_.back()->name());
+  transcript_.write(o);
+  transcript_.stop();
+  std::fprintf(stderr, "script line %d: %s\n", line, message.c_str());
+  throw ScriptFailure();
+}
+
+void ScriptUi::writeDialog(const char* event, const Dialog& dialog) {
+  JsonObject o = Transcript::event(event);
+  o.add("dialog", dialog.name()).add("title", dialog.title());
+  o.add("modal", dialog.modal()).add("visible", dialog.isVisible());
+  std::string controls = "[";
+  for (const ControlState& c : dialog.controls()) {
+    if (controls.size() > 1) controls += ',';
+    JsonObject co;
+    addControlMembers(co, c);
+    controls += co.str();
+  }
+  controls += ']';
+  o.addRaw("controls", controls);
+  transcript_.write(o);
+}
+
+// --- modal and modeless dialogs ---
+
+int ScriptUi::runModal(const DialogTemplate& tpl, DialogProc& proc) {
+  Dialog* owner = modalStack_.empty() ? nullptr : modalStack_.back();
+  auto dialog = std::make_unique<Dialog>(*this, tpl, proc, owner, true);
+  dialog->attachHost(this);
+  modalStack_.push_back(dialog.get());
+  struct PopOnExit {
+    std::vector<Dialog*>& stack;
+    ~PopOnExit() { stack.pop_back(); }
+  } pop{modalStack_};
+
+  proc.onInit(*dialog);
+  writeDialog("open", *dialog);
+
+  bool announced = false;
+  bool timersLooked = false;
+  int result = 0;
+  for (;;) {
+    if (dialog->hasEnded()) {
+      result = dialog->result();
+      break;
+    }
+    if (dispatchPosted()) continue;
+    if (quit_) break;  // the quit stays posted for the loops outside
+    // Timers rank below input: each due timer gets one message before the
+    // next user line, so a handler slower than its period cannot starve it.
+    if (!timersLooked) {
+      timersLooked = true;
+      if (deliverDueTimers()) continue;
+    }
+    // Nothing else to do: the dialog waits for the user.
+    if (!dialog->isVisible()) {
+      fail(nextLineNumber(), "dialog " + std::string(tpl.name) + " is hidden and waits for input");
+    }
+    if (!announced) {
+      expectDialogLine(*dialog);
+      announced = true;
+      continue;
+    }
+    performUserAction(*dialog);
+    timersLooked = false;
+  }
+  JsonObject o = Transcript::event("close");
+  o.add("dialog", tpl.name).add("result", result);
+  transcript_.write(o);
+  return result;
+}
+
+std::unique_ptr<Dialog> ScriptUi::openModeless(const DialogTemplate& tpl, DialogProc& proc,
+                                               Dialog* owner) {
+  auto dialog = std::make_unique<Dialog>(*this, tpl, proc, owner, false);
+  dialog->attachHost(this);
+  proc.onInit(*dialog);
+  writeDialog("open", *dialog);
+  return dialog;
+}
+
+void ScriptUi::closed(Dialog& dialog) {
+  std::erase_if(timers_, [&](const Timer& t) { return t.dialog == &dialog; });
+  std::erase_if(queue_, [&](const Posted& p) { return p.dialog == &dialog; });
+  if (!dialog.modal()) {
+    JsonObject o = Transcript::event("close");
+    o.add("dialog", dialog.name()).add("result", dialog.result());
+    transcript_.write(o);
+  }
+}
+
+void ScriptUi::expectDialogLine(Dialog& dialog) {
+  const std::string name(dialog.name());
+  if (script_.atEnd()) fail(0, "the script ended while dialog " + name + " waits for input");
+  const Action& next = script_.peek();
+  if (next.verb != Verb::Dialog) {
+    fail(next.line, "dialog " + name + " waits for input but the script does not announce it");
+  }
+  if (next.text != name) {
+    fail(next.line,
+         "the script announces dialog " + next.text + " but dialog " + name + " waits for input");
+  }
+  script_.take();
+}
+
+// --- user actions ---
+
+ControlState& ScriptUi::actionTarget(Dialog& dialog, const Action& action, int id) {
+  ControlState* c = dialog.find(id);
+  const std::string what =
+      "control " + std::to_string(id) + " of dialog " + std::string(dialog.name());
+  if (!c)
+    fail(action.line,
+         "dialog " + std::string(dialog.name()) + " has no control " + std::to_string(id));
+  if (!c->visible) fail(action.line, what + " is hidden");
+  if (!c->enabled) fail(action.line, what + " is disabled");
+  return *c;
+}
+
+void ScriptUi::click(Dialog& dialog, const Action& action, int id) {
+  ControlState& c = actionTarget(dialog, action, id);
+  if (!isClickable(c.kind())) {
+    fail(action.line, "control " + std::to_string(id) + " cannot be clicked");
+  }
+  dialog.userFocus(id);
+  dialog.userClickState(id);
+  dialog.proc().onCommand(dialog, id);
+}
+
+void ScriptUi::performUserAction(Dialog& dialog) {
+  const std::string name(dialog.name());
+  if (script_.atEnd()) fail(0, "the script ended while dialog " + name + " waits for input");
+  const Action& next = script_.peek();
+  switch (next.verb) {
+    case Verb::Dialog:
+      fail(next.line,
+           "the script announces dialog " + next.text + " but dialog " + name + " waits for input");
+    case Verb::Answer:
+    case Verb::File:
+    case Verb::Folder:
+      fail(next.line, std::string("the script announces a ") + verbName(next.verb) +
+                          " dialog but dialog " + name + " waits for input");
+    default:
+      break;
+  }
+  const Action& a = script_.take();
+  switch (a.verb) {
+    case Verb::Focus:
+      actionTarget(dialog, a, a.id);
+      dialog.userFocus(a.id);
+      break;
+    case Verb::Set: {
+      ControlState& c = actionTarget(dialog, a, a.id);
+      if (!takesText(c)) fail(a.line, "control " + std::to_string(a.id) + " takes no text");
+      dialog.userFocus(a.id);
+      dialog.userSetText(a.id, a.text);
+      break;
+    }
+    case Verb::Select: {
+      ControlState& c = actionTarget(dialog, a, a.id);
+      if (c.kind() != ControlKind::List && c.kind() != ControlKind::Combo) {
+        fail(a.line, "control " + std::to_string(a.id) + " is no list");
+      }
+      if (a.a >= static_cast<long long>(c.items.size())) {
+        fail(a.line, "control " + std::to_string(a.id) + " has no entry " + std::to_string(a.a));
+      }
+      dialog.userFocus(a.id);
+      dialog.userSetSelection(a.id, static_cast<int>(a.a));
+      break;
+    }
+    case Verb::Check:
+    case Verb::Uncheck: {
+      ControlState& c = actionTarget(dialog, a, a.id);
+      if (c.kind() != ControlKind::Check && c.kind() != ControlKind::Radio) {
+        fail(a.line, "control " + std::to_string(a.id) + " is no check box or radio button");
+      }
+      dialog.setChecked(a.id, a.verb == Verb::Check);
+      break;
+    }
+    case Verb::Click:
+      click(dialog, a, a.id);
+      break;
+    case Verb::Press: {
+      const ControlState* found = nullptr;
+      for (const ControlState& c : dialog.controls()) {
+        if (isClickable(c.kind()) && (c.tpl->text == a.text || shownText(c.tpl->text) == a.text)) {
+          found = &c;
+          break;
+        }
+      }
+      if (!found) fail(a.line, "dialog " + name + " has no button \"" + a.text + "\"");
+      click(dialog, a, found->id());
+      break;
+    }
+    case Verb::Key:
+      if (a.text == "escape") {
+        dialog.proc().onCommand(dialog, kIdCancel);
+      } else {
+        const ControlState* focus = dialog.find(dialog.focusedId());
+        if (focus && focus->kind() == ControlKind::Edit && focus->has(cs::kMultiLine) &&
+            focus->has(cs::kWantReturn) && !focus->has(cs::kReadOnly) && focus->enabled) {
+          dialog.userReplaceSelection(focus->id(), "\r\n");
+        } else if (const int def = dialog.defaultButtonId()) {
+          // A disabled default button ignores Enter.
+          if (dialog.isEnabled(def) && dialog.isControlVisible(def)) {
+            dialog.proc().onCommand(dialog, def);
+          }
+        } else {
+          dialog.proc().onCommand(dialog, kIdOk);
+        }
+      }
+      break;
+    case Verb::Caret: {
+      ControlState& c = actionTarget(dialog, a, a.id);
+      if (!takesText(c)) fail(a.line, "control " + std::to_string(a.id) + " is no edit field");
+      dialog.userFocus(a.id);
+      dialog.userSetCaret(a.id, static_cast<std::size_t>(a.a), static_cast<std::size_t>(a.b));
+      break;
+    }
+    case Verb::Dump:
+      writeDialog("dump", dialog);
+      break;
+    case Verb::Timer:
+      dialog.proc().onTimer(dialog, a.id);
+      break;
+    case Verb::Wait:
+      waitFor(dialog, a.a);
+      break;
+    case Verb::SysCommand:
+      if (!dialog.proc().onSysCommand(dialog, a.id) && (a.id & kScCloseMask) == kScClose) {
+        dialog.proc().onCommand(dialog, kIdCancel);
+      }
+      break;
+    case Verb::Navigated:
+    case Verb::NavigateError: {
+      const ControlState* view = nullptr;
+      for (const ControlState& c : dialog.controls()) {
+        if (c.kind() == ControlKind::WebView) {
+          view = &c;
+          break;
+        }
+      }
+      if (!view) fail(a.line, "dialog " + name + " has no web view");
+      if (a.verb == Verb::Navigated) {
+        dialog.setUrl(view->id(), a.text);
+      } else {
+        dialog.proc().onWebViewEvent(dialog, view->id(), WebViewEvent::NavigateError);
+      }
+      break;
+    }
+    case Verb::Screenshot:  // only the desktop backend takes pictures
+      break;
+    default:
+      break;
+  }
+}
+
+// --- posted messages, quit and time ---
+
+bool ScriptUi::dispatchPosted() {
+  if (queue_.empty()) return false;
+  Posted p = queue_.front();
+  queue_.pop_front();
+  if (p.dialog) {
+    p.dialog->proc().onCommand(*p.dialog, p.command);
+  } else if (p.window) {
+    p.window->send(p.message, p.wparam, p.lparam);
+  }
+  return true;
+}
+
+bool ScriptUi::deliverDueTimer(std::uint64_t until) {
+  Timer* next = nullptr;
+  for (Timer& t : timers_) {
+    if (t.due <= until && (!next || t.due < next->due)) next = &t;
+  }
+  if (!next) return false;
+  if (next->due > now_) now_ = next->due;
+  // However many periods passed, one message; the next is counted from now.
+  next->due = now_ + static_cast<std::uint64_t>(next->period);
+  Dialog* dialog = next->dialog;
+  const int id = next->id;
+  dialog->proc().onTimer(*dialog, id);
+  return true;
+}
+
+bool ScriptUi::deliverDueTimers() {
+  std::vector<std::pair<Dialog*, int>> due;
+  for (const Timer& t : timers_) {
+    if (t.due <= now_) due.emplace_back(t.dialog, t.id);
+  }
+  for (const auto& [dialog, id] : due) {
+    for (Timer& t : timers_) {
+      if (t.dialog == dialog && t.id == id && t.due <= now_) {
+        t.due = now_ + static_cast<std::uint64_t>(t.period);
+        dialog->proc().onTimer(*dialog, id);
+        break;
+      }
+    }
+  }
+  return !due.empty();
+}
+
+void ScriptUi::waitFor(Dialog& dialog, long long ms) {
+  const std::uint64_t end = now_ + static_cast<std::uint64_t>(ms);
+  while (!dialog.hasEnded() && !quit_) {
+    if (dispatchPosted()) continue;
+    // Sleeps of the handlers count toward the wait; a timer due exactly at
+    // the end is still delivered.
+    if (now_ > end || !deliverDueTimer(end)) break;
+  }
+  now_ = std::max(now_, end);
+}
+
+void ScriptUi::sleep(int ms) {
+  JsonObject o = Transcript::event("sleep");
+  o.add("ms", ms);
+  transcript_.write(o);
+  if (ms > 0) now_ += static_cast<std::uint64_t>(ms);
+}
+
+void ScriptUi::setTimer(Dialog& dialog, int timerId, int ms) {
+  JsonObject o = Transcript::event("timer");
+  o.add("id", timerId).add("ms", ms);
+  transcript_.write(o);
+  const int period = std::max(ms, kMinTimerPeriod);
+  for (Timer& t : timers_) {
+    if (t.dialog == &dialog && t.id == timerId) {
+      t.period = period;
+      t.due = now_ + static_cast<std::uint64_t>(period);
+      return;
+    }
+  }
+  timers_.push_back({&dialog, timerId, period, now_ + static_cast<std::uint64_t>(period)});
+}
+
+void ScriptUi::killTimer(Dialog& dialog, int timerId) {
+  JsonObject o = Transcript::event("kill-timer");
+  o.add("id", timerId);
+  transcript_.write(o);
+  std::erase_if(timers_, [&](const Timer& t) { return t.dialog == &dialog && t.id == timerId; });
+}
+
+void ScriptUi::postCommand(Dialog& dialog, int id) {
+  Posted p;
+  p.dialog = &dialog;
+  p.command = id;
+  queue_.push_back(p);
+}
+
+void ScriptUi::postQuit(int exitCode) {
+  quit_ = exitCode;
+}
+
+// --- the hidden main window and the message loop ---
+
+bool ScriptUi::registerWindowClass(std::string_view className) {
+  return classes_.emplace(className).second;
+}
+
+void ScriptUi::unregisterWindowClass(std::string_view className) {
+  if (auto it = classes_.find(className); it != classes_.end()) classes_.erase(it);
+}
+
+std::unique_ptr<Window> ScriptUi::createWindow(std::string_view className, std::string_view title,
+                                               WindowProc& proc) {
+  if (!classes_.contains(className)) return nullptr;
+  auto window = std::make_unique<ScriptWindow>(*this, std::string(title), proc);
+  if (window->send(kWmCreate, 0, 0) == -1) {
+    window->destroyed = true;
+    return nullptr;
+  }
+  return window;
+}
+
+void ScriptUi::postToWindow(ScriptWindow& window, unsigned message, std::uintptr_t wparam,
+                            std::intptr_t lparam) {
+  Posted p;
+  p.window = &window;
+  p.message = message;
+  p.wparam = wparam;
+  p.lparam = lparam;
+  queue_.push_back(p);
+}
+
+void ScriptUi::forgetWindow(ScriptWindow& window) {
+  std::erase_if(queue_, [&](const Posted& p) { return p.window == &window; });
+}
+
+int ScriptUi::runMessageLoop() {
+  for (;;) {
+    if (dispatchPosted()) continue;
+    if (quit_) {
+      const int code = *quit_;
+      quit_.reset();
+      return code;
+    }
+    fail(nextLineNumber(), "the program waits for input with no dialog open");
+  }
+}
+
+void ScriptUi::finish() {
+  if (!script_.atEnd()) {
+    const Action& a = script_.peek();
+    fail(a.line, "the program ended with " + std::to_string(script_.remaining()) +
+                     " script line(s) left, the first being " + verbName(a.verb));
+  }
+}
+
+// --- message boxes and common dialogs ---
+
+const Action& ScriptUi::expect(Verb verb, const std::string& what) {
+  if (script_.atEnd()) fail(0, "the program shows " + what + " that the script does not announce");
+  const Action& next = script_.peek();
+  if (next.verb != verb) {
+    fail(next.line,
+         "the program shows " + what + " but the script's next line is " + verbName(next.verb));
+  }
+  return script_.take();
+}
+
+MessageAnswer ScriptUi::messageBox(std::string_view text, std::string_view title, MessageIcon icon,
+                                   MessageButtons buttons) {
+  const ButtonsInfo info = buttonsInfo(buttons);
+  const Action& a = expect(Verb::Answer, "a message box (\"" + std::string(text) + "\")");
+  std::optional<MessageAnswer> answer;
+  for (const auto& [word, value] : info.answers) {
+    if (word == a.text) answer = value;
+  }
+  if (!answer)
+    fail(a.line, "the message box has no button " + a.text + " (\"" + std::string(text) + "\")");
+  JsonObject o = Transcript::event("message");
+  o.add("text", text).add("title", title).add("icon", iconName(icon)).add("buttons", info.name);
+  o.add("answer", a.text);
+  transcript_.write(o);
+  return *answer;
+}
+
+std::optional<std::string> ScriptUi::openFile(const OpenFileRequest& request) {
+  const Action& a = expect(Verb::File, "an open-file dialog (\"" + request.title + "\")");
+  std::optional<std::string> answer;
+  if (!a.cancel && a.text.size() < request.bufferCapacity) answer = a.text;
+  JsonObject o = Transcript::event("file");
+  o.add("title", request.title);
+  std::string filters = "[";
+  for (const FileFilter& f : request.filters) {
+    if (filters.size() > 1) filters += ',';
+    filters += '[';
+    appendJsonString(filters, f.description);
+    filters += ',';
+    appendJsonString(filters, f.pattern);
+    filters += ']';
+  }
+  filters += ']';
+  o.addRaw("filters", filters).add("name", request.initialName);
+  if (request.initialFolder) {
+    o.add("folder", *request.initialFolder);
+  } else {
+    o.addNull("folder");
+  }
+  o.add("pathMustExist", request.pathMustExist);
+  if (answer) {
+    o.add("answer", *answer);
+  } else {
+    o.addNull("answer");
+  }
+  transcript_.write(o);
+  return answer;
+}
+
+std::optional<std::string> ScriptUi::browseFolder(std::string_view title) {
+  const Action& a = expect(Verb::Folder, "a folder browser (\"" + std::string(title) + "\")");
+  std::optional<std::string> answer;
+  if (!a.cancel) answer = a.text;
+  JsonObject o = Transcript::event("folder");
+  o.add("title", title);
+  if (answer) {
+    o.add("answer", *answer);
+  } else {
+    o.addNull("answer");
+  }
+  transcript_.write(o);
+  return answer;
+}
+
+void ScriptUi::setClipboardText(std::string_view text) {
+  clipboard_ = std::string(text);
+  JsonObject o = Transcript::event("clipboard");
+  o.add("text", text);
+  transcript_.write(o);
+}
+
+// --- what dialogs tell the backend ---
+
+void ScriptUi::dialogShown(Dialog& dialog, bool visible) {
+  if (!visible) return;
+  JsonObject o = Transcript::event("show");
+  o.add("dialog", dialog.name());
+  transcript_.write(o);
+}
+
+void ScriptUi::repaint(Dialog& dialog, int id) {
+  JsonObject o = Transcript::event("repaint");
+  o.add("dialog", dialog.name());
+  if (id != 0) {
+    if (const ControlState* c = dialog.find(id)) addControlMembers(o, *c);
+  }
+  transcript_.write(o);
+}
+
+void ScriptUi::progressChanged(Dialog& dialog, int id) {
+  JsonObject o = Transcript::event("progress");
+  o.add("dialog", dialog.name()).add("id", id).add("position", dialog.find(id)->position);
+  transcript_.write(o);
+}
+
+void ScriptUi::navigate(Dialog&, int, std::string_view url, std::string_view headers) {
+  JsonObject o = Transcript::event("navigate");
+  o.add("url", url).add("headers", headers);
+  transcript_.write(o);
+}
+
+void ScriptUi::stopLoading(Dialog&, int) {
+  transcript_.write(Transcript::event("stop"));
+}
+
+void ScriptUi::reload(Dialog&, int) {
+  transcript_.write(Transcript::event("reload"));
+}
+
+}  // namespace qv::ui::script
