@@ -1,0 +1,176 @@
+#include "wizard/engine/compiler.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/base/text.h"
+#include "platform/os/text_file.h"
+#include "wizard/engine/compile_report.h"
+#include "wizard/engine/messages.h"
+#include "wizard/engine/param_list.h"
+#include "wizard/engine/tag_attributes.h"
+#include "wizard/res/resources.h"
+
+namespace qv::wizard {
+namespace {
+
+// A line read takes at most 1,999 characters, its line feed included.
+constexpr std::size_t kLineCapacity = 2000;
+constexpr std::string_view kTagStart = "<PARAM:";
+constexpr std::string_view kTodo = "TODO:";
+
+struct Fault {
+  std::string_view message;
+  std::string_view tagText;
+};
+
+enum class TagOutcome { Ignored, Done, Faulty };
+
+std::string_view withoutLineFeed(std::string_view text) {
+  if (!text.empty() && text.back() == '\n') text.remove_suffix(1);
+  return text;
+}
+
+bool asksQuestion(ParamKind kind) {
+  return kind == ParamKind::Text || kind == ParamKind::List || kind == ParamKind::Option;
+}
+
+std::optional<std::string> ownedText(std::optional<std::string_view> text) {
+  if (!text) return std::nullopt;
+  return std::string(*text);
+}
+
+void appendJoined(std::optional<std::string>& joined, std::string_view item) {
+  if (joined) {
+    joined->push_back(',');
+    joined->append(item);
+  } else {
+    joined.emplace(item);
+  }
+}
+
+class TemplateCompiler {
+ public:
+  explicit TemplateCompiler(WizardState& state) : state_(state) { line_.reserve(kLineCapacity); }
+
+  // False with `fault_` set at the first faulty tag.
+  bool run(os::TextReader& reader) {
+    while (reader.readLine(line_, kLineCapacity)) {
+      ++state_.lineCount;
+      if (!scanLine()) return false;
+    }
+    return true;
+  }
+
+  const Fault& fault() const { return fault_; }
+
+ private:
+  bool scanLine() {
+    const std::string_view line = line_;
+    for (std::size_t i = 0; i < line.size(); ++i) {
+      const char c = line[i];
+      if ((c == 'T' || c == 't') && startsWithNoCase(line.substr(i), kTodo)) {
+        state_.todoFound = 1;
+      } else if (c == '<' && startsWithNoCase(line.substr(i), kTagStart)) {
+        switch (handleTag(line.substr(i))) {
+          case TagOutcome::Ignored:
+            break;
+          case TagOutcome::Done:
+            return true;  // one tag per line
+          case TagOutcome::Faulty:
+            return false;
+        }
+      }
+    }
+    return true;
+  }
+
+  TagOutcome fail(std::string_view message, std::string_view tagText) {
+    fault_ = {message, tagText};
+    return TagOutcome::Faulty;
+  }
+
+  // `tag` runs from the tag's "<" to the end of the line.
+  TagOutcome handleTag(std::string_view tag) {
+    const std::size_t end = tag.find('>');
+    if (end == std::string_view::npos) return fail(msg::kMissingEndTag, withoutLineFeed(tag));
+    const std::string_view tagText = tag.substr(0, end + 1);
+
+    const TagAttributes attrs = parseTagAttributes(tag.substr(kTagStart.size()));
+    if (!attrs.anyPiece) return TagOutcome::Ignored;
+    if (!attrs.type || attrs.type->empty()) return fail(msg::kNoType, tagText);
+    const ParamKind kind = kindForTypeName(*attrs.type);
+    if (kind == ParamKind::None) return fail(msg::kUnknownType, tagText);
+    if (asksQuestion(kind) && (!attrs.question || attrs.question->empty())) {
+      return fail(msg::kNoQuestion, tagText);
+    }
+    const bool grouped = isGroupedKind(kind);
+    if (grouped && state_.seen[static_cast<int>(kind)]) return TagOutcome::Done;
+
+    TemplateParam& record = appendRecord(state_);
+    record.kind = kind;
+    record.generateName = attrs.generateName ? 1 : 0;
+    record.noEdit = attrs.noEdit ? 1 : 0;
+    record.numericOnly = attrs.numericOnly ? 1 : 0;
+    record.maxLength = attrs.maxLength ? atolText(*attrs.maxLength) : 0;
+    if (attrs.question) {
+      record.question.emplace(*attrs.question);
+      record.question->append(" ...");
+    }
+    record.help = ownedText(attrs.help);
+    record.defaultValue = ownedText(attrs.defaultValue);
+
+    if (kind == ParamKind::List) {
+      parseDataItems(attrs.data.value_or(std::string_view{}), items_);
+      for (const DataItem& item : items_) {
+        if (item.label.empty()) continue;
+        appendJoined(record.choiceLabels, item.label);
+        appendJoined(record.choiceValues, item.value);
+      }
+      if (!record.choiceLabels) return fail(msg::kNoListData, tagText);
+    } else if (kind == ParamKind::Option) {
+      parseDataItems(attrs.data.value_or(std::string_view{}), items_);
+      if (items_.size() < 2) return fail(msg::kTwoOptionsRequired, tagText);
+      record.choiceLabels.emplace(items_[0].label);
+      record.choiceValues.emplace(items_[0].value);
+      record.option2Label.emplace(items_[1].label);
+      record.option2Value.emplace(items_[1].value);
+    } else if (grouped) {
+      state_.seen[static_cast<int>(kind)] = true;
+    }
+    return TagOutcome::Done;
+  }
+
+  WizardState& state_;
+  std::string line_;
+  std::vector<DataItem> items_;
+  Fault fault_;
+};
+
+void showReport(WizardState& state, ui::Ui& ui, const Fault& fault) {
+  const CompileReport report{cutToCapacity(state.templatePath, cap::kPath), state.lineCount,
+                             cutToCapacity(fault.tagText, kReportTextCapacity),
+                             cutToCapacity(fault.message, kReportTextCapacity)};
+  CompileErrorProc proc(report);
+  ui.runModal(res::kCompileError, proc);  // ends with Abort; nothing to decide
+}
+
+}  // namespace
+
+bool compileTemplate(WizardState& state, ui::Ui& ui) {
+  state.todoFound = 0;
+  auto reader = os::TextReader::open(state.templatePath);
+  if (!reader) {
+    ui.messageBox(msg::kTemplateCannotOpen, msg::kWizardTitle, ui::MessageIcon::Warning,
+                  ui::MessageButtons::Ok);
+    return false;
+  }
+  state.lineCount = 0;
+  TemplateCompiler compiler(state);
+  if (compiler.run(*reader)) return true;
+  showReport(state, ui, compiler.fault());
+  return false;
+}
+
+}  // namespace qv::wizard

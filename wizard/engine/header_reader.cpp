@@ -1,0 +1,167 @@
+#include "wizard/engine/header_reader.h"
+
+#include <string>
+#include <string_view>
+
+#include "platform/base/text.h"
+#include "platform/os/text_file.h"
+#include "wizard/engine/messages.h"
+
+namespace qv::wizard {
+namespace {
+
+// A line read takes at most 1,999 characters, its line feed included.
+constexpr std::size_t kLineCapacity = 2000;
+
+constexpr std::string_view kRemoteMarker = "WIZARD:REMOTE";
+constexpr std::string_view kParamsKey = "WIZARD:PARAMS=";
+constexpr std::string_view kExampleKey = "WIZARD:PARAMEXAMPLE=";
+constexpr std::string_view kResultsKey = "WIZARD:RESULTS=";
+
+constexpr std::string_view kRemoteCommon =
+    "In most cases, we recommend installing Quorvel locally and monitoring the server or PC "
+    "directly. By running tasks locally, both network reliance & overhead is removed, the need & "
+    "relliance on different technologies is reduced and the ability to take automatic corrective "
+    "action is greatly improved ...";
+constexpr std::string_view kRemoteTemplate =
+    "This template generates a script which can, or will connect to a remote machine in order to "
+    "perform it's monitoring, or response task.";
+constexpr std::string_view kRemoteScript =
+    "This script can, or will connect to a remote machine in order to perform it's monitoring, or "
+    "response task.";
+
+bool isBlockMarker(std::string_view line) {
+  return textContains(line, "****") || textContains(line, "####");
+}
+
+std::string_view withoutLineFeed(std::string_view line) {
+  if (!line.empty() && line.back() == '\n') line.remove_suffix(1);
+  return line;
+}
+
+// The key's value, from just after its first occurrence to the end of the
+// line, replaces the field unless it is empty; "|" stands for a line break
+// when the field has room for the longer text.
+void takeKeyValue(std::string_view line, std::string_view key, std::string& field) {
+  const std::string_view value = line.substr(findNoCase(line, key) + key.size());
+  if (value.empty()) return;
+  field = cutToCapacity(value, cap::kHeaderText);
+  std::size_t bars = 0;
+  for (char c : field) bars += c == '|' ? 1 : 0;
+  if (bars == 0 || field.size() + 8 * bars > cap::kHeaderText) return;
+  std::string broken;
+  broken.reserve(field.size() + bars);
+  for (char c : field) {
+    if (c == '|') {
+      broken.append("\r\n");
+    } else {
+      broken.push_back(c);
+    }
+  }
+  field = std::move(broken);
+}
+
+// A description line without its comment sign, tabs and repeated blanks.
+void appendDescriptionLine(std::string_view line, std::string& description) {
+  line.remove_prefix(std::min(line.find_first_not_of(" \t"), line.size()));
+  if (startsWithNoCase(line, "REM")) line.remove_prefix(3);
+  if (line.starts_with("//")) line.remove_prefix(2);
+  for (char sign : {'\'', '*', '#'}) {
+    if (!line.empty() && line.front() == sign) line.remove_prefix(1);
+  }
+  for (std::size_t i = 0; i < line.size(); ++i) {
+    const char c = line[i];
+    if (c == '\t') continue;
+    if (c == ' ' && i + 1 < line.size() && line[i + 1] == ' ') continue;
+    description.push_back(c);
+  }
+  description.append(" \r\n");
+}
+
+void showRemoteNotice(const WizardState& state, ui::Ui& ui) {
+  std::string text(textContains(state.templatePath, ".vbt") ? kRemoteTemplate : kRemoteScript);
+  text.append("\r\n\r\n");
+  text.append(kRemoteCommon);
+  ui.messageBox(text, msg::kWizardTitle, ui::MessageIcon::Information, ui::MessageButtons::Ok);
+}
+
+// Finds the header block of `path` and hands each of its lines, without its
+// line feed, to the key rules; other lines go to `description` when given.
+// False when the file cannot be read or the block is missing or unclosed.
+bool readHeaderBlock(WizardState& state, ui::Ui& ui, const std::string& path,
+                     std::string* description) {
+  auto reader = os::TextReader::open(path);
+  if (!reader) return false;
+  std::string line;
+  line.reserve(kLineCapacity);
+  for (;;) {
+    if (!reader->readLine(line, kLineCapacity)) return false;
+    if (isBlockMarker(line)) break;
+  }
+  while (reader->readLine(line, kLineCapacity)) {
+    const std::string_view text = withoutLineFeed(line);
+    if (isBlockMarker(text)) return true;
+    if (textContains(text, kRemoteMarker)) {
+      showRemoteNotice(state, ui);
+    } else if (textContains(text, kParamsKey)) {
+      takeKeyValue(text, kParamsKey, state.callingParams);
+    } else if (textContains(text, kExampleKey)) {
+      takeKeyValue(text, kExampleKey, state.callingExample);
+    } else if (textContains(text, kResultsKey)) {
+      takeKeyValue(text, kResultsKey, state.scriptResults);
+    } else if (description != nullptr) {
+      appendDescriptionLine(text, *description);
+    }
+  }
+  return false;
+}
+
+std::string separator() {
+  std::string text = "\r\n";
+  text.append(126, '-');
+  text.append("\r\n\r\n");
+  return text;
+}
+
+}  // namespace
+
+std::optional<std::string> readTemplateHeader(WizardState& state, ui::Ui& ui) {
+  std::string description;
+  if (!readHeaderBlock(state, ui, state.templatePath, &description)) return std::nullopt;
+  const std::string line = separator();
+  description.append(line);
+  description.append("Compiling script ...\r\n");
+  description.append("The filename is ").append(state.templatePath).append("\r\n");
+  description.append(formatText("No. lines read was %ld\r\n", static_cast<long>(state.lineCount)));
+  description.append(
+      formatText("No. unique parameters found was %ld\r\n", static_cast<long>(state.paramCount)));
+  description.append("Compilation successful ...\r\n");
+  description.append(line);
+  return description;
+}
+
+bool readScriptHeader(WizardState& state, ui::Ui& ui, const std::string& path) {
+  return readHeaderBlock(state, ui, path, nullptr);
+}
+
+std::string callingParametersText(const WizardState& state) {
+  if (state.callingParams.empty() && state.callingExample.empty()) return "[No details available]";
+  std::string text;
+  if (!state.callingParams.empty()) text.append(state.callingParams).append("\r\n\r\n");
+  if (!state.callingExample.empty()) {
+    text.append(
+        "Example of calling the script from the command line (e.g. as a response) ...\r\n\r\n");
+    text.append(12, ' ').append(state.targetPath).append(" ").append(state.callingExample);
+    text.append("\r\n\r\n");
+    text.append("Example of defining a Quorvel montoring or alert script ...\r\n\r\n");
+    text.append("            Command: ").append(state.targetPath);
+    text.append("\r\n            Parameters: ").append(state.callingExample);
+  }
+  return text;
+}
+
+std::string resultsText(const WizardState& state) {
+  return state.scriptResults.empty() ? std::string("[No details available]") : state.scriptResults;
+}
+
+}  // namespace qv::wizard
