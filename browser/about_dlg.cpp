@@ -1,0 +1,9 @@
+#include "browser/about_dlg.h"
+
+#include "browser/res/resources.h"
+
+namespace qv::browser {
+
+CAboutDlg::CAboutDlg(ui::Ui& ui) : MappedDialog(res::aboutBox(), ui) {}
+
+}  // namespace qv::browser
