@@ -1,0 +1,72 @@
+// The small pieces of the wizard's shell: the command line, the folders and
+// the completion page's text.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "tests/scenarios/wizard_run.h"
+#include "wizard/shell/command_line.h"
+#include "wizard/shell/complete_page.h"
+
+namespace qv::wizard::test {
+namespace {
+
+TEST(CommandLine, TakesTheFirstArgumentCutToAPath) {
+  struct Case {
+    std::vector<std::string> args;
+    std::string target;
+  };
+  const Case cases[] = {
+      {{}, ""},
+      {{""}, ""},
+      {{" \t "}, ""},
+      {{"/srv/My Scripts/new.vbs", "ignored.vbs"}, "/srv/My Scripts/new.vbs"},
+      {{"  /tmp/a.vbs"}, "/tmp/a.vbs"},
+      {{std::string(300, 'p')}, std::string(259, 'p')},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.target);
+    EXPECT_EQ(targetFromArguments(c.args), c.target);
+  }
+}
+
+TEST(CommandLine, RemoveQuotesDropsEveryQuotationMark) {
+  std::string path = "\"/tmp/My \"Scripts\"/a.vbs\"";
+  removeQuotes(path);
+  EXPECT_EQ(path, "/tmp/My Scripts/a.vbs");
+}
+
+TEST(Environment, TemplateFolderIsTheSharedOneWhenItExists) {
+  WizardHarness h;
+  const std::string shared = h.path("share/Quorvel Monitoring System/Script Templates");
+  EXPECT_EQ(h.env.templateFolderPath("Script Templates"), h.path("program/Script Templates"));
+  std::filesystem::create_directories(shared);
+  EXPECT_EQ(h.env.templateFolderPath("Script Templates"), shared);
+  WizardEnvironment noShared{h.env.programFolder, std::nullopt};
+  EXPECT_EQ(noShared.templateFolderPath("Script Templates"), h.path("program/Script Templates"));
+}
+
+TEST(Environment, ProgramFolderPathIsTheNameAloneWithoutAFolder) {
+  const WizardEnvironment installed{"/opt/qv/", std::nullopt};
+  const WizardEnvironment unknown{};
+  const WizardEnvironment deep{"/" + std::string(300, 'f') + "/", std::nullopt};
+  EXPECT_EQ(installed.programFolderPath("NewScript.vbs"), "/opt/qv/NewScript.vbs");
+  EXPECT_EQ(unknown.programFolderPath("NewScript.vbs"), "NewScript.vbs");
+  EXPECT_EQ(deep.programFolderPath("x").size(), 259u);
+}
+
+TEST(CompletePage, ScriptTextEndsAtANulAndBreaksLinesWithCrLf) {
+  using namespace std::string_literals;
+  struct Case {
+    std::string bytes;
+    std::string shown;
+  };
+  const Case cases[] = {{"a\r\nb\r\n", "a\r\nb\r\n"},
+                        {"a\nb\n", "a\r\nb\r\n"},
+                        {"\nx", "\r\nx"},
+                        {"a\r\nb\0c\nd"s, "a\r\nb"}};
+  for (const Case& c : cases) EXPECT_EQ(scriptFieldText(c.bytes), c.shown);
+}
+
+}  // namespace
+}  // namespace qv::wizard::test

@@ -1,0 +1,17 @@
+// The wizard's command line: one optional argument, the script to generate.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace qv::wizard {
+
+// The target path from the program's arguments (without the program name):
+// the first argument with leading blanks and tabs skipped, cut to a path's
+// capacity (259 bytes); empty when there is none. Later arguments are ignored.
+std::string targetFromArguments(const std::vector<std::string>& args);
+
+// Removes every quotation mark, in place.
+void removeQuotes(std::string& path);
+
+}  // namespace qv::wizard
