@@ -15,8 +15,20 @@ namespace qv {
 std::string cutToCapacity(std::string_view text, std::size_t capacity);
 
 // Letters compared without regard to case (ASCII, as the C locale does).
-bool equalsNoCase(std::string_view a, std::string_view b);
-bool startsWithNoCase(std::string_view text, std::string_view prefix);
+// Inline: the template engine compares tag beginnings at every "<" and "T".
+inline char lowerAscii(char c) {
+  return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+inline bool equalsNoCase(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    if (lowerAscii(a[i]) != lowerAscii(b[i])) return false;
+  }
+  return true;
+}
+inline bool startsWithNoCase(std::string_view text, std::string_view prefix) {
+  return text.size() >= prefix.size() && equalsNoCase(text.substr(0, prefix.size()), prefix);
+}
 // Position of the first occurrence of `needle` in `text`, letters compared
 // without case; npos when absent. An empty needle is found at 0.
 std::size_t findNoCase(std::string_view text, std::string_view needle);

@@ -21,10 +21,6 @@ constexpr std::size_t kLineCapacity = 1999;
 constexpr std::string_view kTagStart = "<PARAM:";
 constexpr std::string_view kTypeAttribute = "Type=";
 
-char lowerAscii(char c) {
-  return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
 // The working page's progress text and bar, when the page is open.
 class Progress {
  public:
@@ -90,20 +86,37 @@ class ScriptGenerator {
   // `text` begins with "<PARAM:".
   const Replacement* match(std::string_view text) const {
     // Every named beginning continues with "Type=" and a name; the name's
-    // first letter rules out most of the table before any full comparison.
+    // first letter rules out most of the table before any full comparison,
+    // and a letter that begins no name rules out all of it.
     const bool typed = startsWithNoCase(text.substr(kTagStart.size()), kTypeAttribute);
-    const std::size_t first = kTagStart.size() + kTypeAttribute.size();
-    const char letter = typed && text.size() > first ? lowerAscii(text[first]) : '\0';
-    for (const Replacement& r : replacementTable()) {
-      if (r.source == ReplacementSource::ByRecordKind) {
-        if (cursor_ != nullptr) return &r;
-        continue;
+    const char letter = typed && text.size() > kNameAt ? lowerAscii(text[kNameAt]) : '\0';
+    if (letters_[static_cast<unsigned char>(letter)]) {
+      for (const Replacement& r : replacementTable()) {
+        if (r.source == ReplacementSource::ByRecordKind) break;
+        if (lowerAscii(r.beginning[kNameAt]) == letter && startsWithNoCase(text, r.beginning)) {
+          return &r;
+        }
       }
-      if (letter == '\0' || lowerAscii(r.beginning[first]) != letter) continue;
-      if (startsWithNoCase(text, r.beginning)) return &r;
     }
-    return nullptr;
+    return cursor_ != nullptr ? &generalTag() : nullptr;
   }
+
+  // The table's last entry: any other tag, written by the record at the cursor.
+  static const Replacement& generalTag() { return replacementTable().back(); }
+
+  // The letters with which the table's type names begin.
+  static std::array<bool, 256> nameLetters() {
+    std::array<bool, 256> letters{};
+    for (const Replacement& r : replacementTable()) {
+      if (r.beginning.size() > kNameAt) {
+        letters[static_cast<unsigned char>(lowerAscii(r.beginning[kNameAt]))] = true;
+      }
+    }
+    return letters;
+  }
+
+  static constexpr std::size_t kNameAt = kTagStart.size() + kTypeAttribute.size();
+  const std::array<bool, 256> letters_ = nameLetters();
 
   bool write(std::string_view text) { return text.empty() || out_.write(text); }
   bool writeOptional(const std::optional<std::string>& text) { return !text || write(*text); }

@@ -24,14 +24,9 @@ bool endsItem(char c) {
   return c == ',' || c == '\n';
 }
 
-bool sameLetter(char a, char b) {
-  return (a | 0x20) == (b | 0x20);
-}  // for letters only
-
 bool takeValue(std::string_view piece, std::string_view name,
                std::optional<std::string_view>& field) {
-  // The first letter settles most pieces without a full comparison.
-  if (!sameLetter(piece[0], name[0]) || !startsWithNoCase(piece, name)) return false;
+  if (!startsWithNoCase(piece, name)) return false;
   field = piece.substr(name.size());
   return true;
 }
@@ -42,19 +37,37 @@ TagAttributes parseTagAttributes(std::string_view text) {
   TagAttributes tag;
   forEachPiece(text, endsAttribute, [&tag](std::string_view piece) {
     tag.anyPiece = true;
-    // The names are tried in this order; the first that fits decides.
-    if (takeValue(piece, "Type=", tag.type) || takeValue(piece, "Question=", tag.question) ||
-        takeValue(piece, "Help=", tag.help) || takeValue(piece, "Data=", tag.data) ||
-        takeValue(piece, "Default=", tag.defaultValue) ||
-        takeValue(piece, "MaxLength=", tag.maxLength)) {
-      return;
-    }
-    if (startsWithNoCase(piece, "NumericOnly")) {
-      tag.numericOnly = true;
-    } else if (startsWithNoCase(piece, "GenerateName")) {
-      tag.generateName = true;
-    } else if (startsWithNoCase(piece, "NoEdit")) {
-      tag.noEdit = true;
+    // The names are tried in a fixed order and the first that fits decides;
+    // names with different first letters cannot both fit, so the first letter
+    // picks the few to try, in that order.
+    switch (lowerAscii(piece[0])) {
+      case 't':
+        takeValue(piece, "Type=", tag.type);
+        break;
+      case 'q':
+        takeValue(piece, "Question=", tag.question);
+        break;
+      case 'h':
+        takeValue(piece, "Help=", tag.help);
+        break;
+      case 'd':
+        if (!takeValue(piece, "Data=", tag.data)) takeValue(piece, "Default=", tag.defaultValue);
+        break;
+      case 'm':
+        takeValue(piece, "MaxLength=", tag.maxLength);
+        break;
+      case 'n':
+        if (startsWithNoCase(piece, "NumericOnly")) {
+          tag.numericOnly = true;
+        } else if (startsWithNoCase(piece, "NoEdit")) {
+          tag.noEdit = true;
+        }
+        break;
+      case 'g':
+        if (startsWithNoCase(piece, "GenerateName")) tag.generateName = true;
+        break;
+      default:
+        break;
     }
   });
   return tag;
