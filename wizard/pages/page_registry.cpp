@@ -2,10 +2,15 @@
 
 #include <array>
 
+#include "wizard/message/message_page.h"
+#include "wizard/pages/directory_page.h"
+#include "wizard/pages/file_page.h"
 #include "wizard/pages/list_noedit_page.h"
 #include "wizard/pages/list_page.h"
 #include "wizard/pages/option_page.h"
+#include "wizard/pages/run_page.h"
 #include "wizard/pages/text_page.h"
+#include "wizard/pages/wavfile_page.h"
 #include "wizard/res/resources.h"
 
 namespace qv::wizard {
@@ -16,6 +21,11 @@ const std::array kPages{
     PageEntry{&res::kParamList, &runParamPage<ListPage>},
     PageEntry{&res::kParamListNoEdit, &runParamPage<ListNoEditPage>},
     PageEntry{&res::kParam2Option, &runParamPage<OptionPage>},
+    PageEntry{&res::kParamFile, &runParamPage<FilePage>},
+    PageEntry{&res::kParamDirectory, &runParamPage<DirectoryPage>},
+    PageEntry{&res::kParamRun, &runParamPage<RunPage>},
+    PageEntry{&res::kParamWavFile, &runParamPage<WavFilePage>},
+    PageEntry{&res::kParamMessage, &runParamPage<MessagePage>},
 };
 
 }  // namespace
