@@ -149,7 +149,7 @@ void Dialog::clearItems(int id) {
   if (!c || !isListLike(*c)) return;
   c->items.clear();
   c->selected = -1;
-  if (isComboWithEdit(*c)) c->text.clear();
+  if (c->kind() == ControlKind::Combo) c->text.clear();
   changed(id);
 }
 
@@ -173,7 +173,9 @@ void Dialog::setSelection(int id, int index) {
   if (!c || !isListLike(*c)) return;
   if (index < -1 || index >= static_cast<int>(c->items.size())) index = -1;
   c->selected = index;
-  if (isComboWithEdit(*c)) {
+  if (c->kind() == ControlKind::Combo) {
+    // A combo box shows its selected entry: in its edit field, or as the
+    // text of a list-only box.
     c->text = index >= 0 ? c->items[static_cast<std::size_t>(index)] : std::string();
     c->selStart = 0;
     c->selEnd = c->text.size();

@@ -51,7 +51,7 @@ TEST(ScriptBackend, OpenListsEveryControlWithItsState) {
   EXPECT_THAT(
       open[0],
       HasSubstr(
-          R"({"id":122,"kind":"combo","text":"","enabled":true,"visible":true,"items":["Square","Circle","Triangle"],"selected":0})"));
+          R"({"id":122,"kind":"combo","text":"Square","enabled":true,"visible":true,"items":["Square","Circle","Triangle"],"selected":0})"));
   EXPECT_THAT(
       open[0],
       HasSubstr(
