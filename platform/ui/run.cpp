@@ -5,6 +5,7 @@
 #include <cstring>
 #include <string>
 
+#include "platform/ui/gtk/load_module.h"
 #include "platform/ui/script/script_run.h"
 
 namespace qv::ui {
@@ -41,11 +42,7 @@ int runProgram(int argc, char** argv, const ProgramMain& main) {
     }
     backend = "gtk";
   }
-  if (backend == "gtk") {
-    return badSetting(name,
-                      "the desktop (gtk) backend is not built yet; run by script with "
-                      "QV_UI=script QV_UI_SCRIPT=FILE (see docs/automation.md)");
-  }
+  if (backend == "gtk") return gtk::runOnDesktop(name, argc, argv, main);
   if (backend != "script") {
     return badSetting(name, "unknown QV_UI \"" + backend + "\"; use script or gtk");
   }

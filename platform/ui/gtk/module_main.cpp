@@ -1,0 +1,132 @@
+// The module's entry point: opens the display, builds the desktop platform
+// (the GTK dialogs, the desktop's launcher, the server enumeration, SMTP on
+// port 25) and runs the program on it. With QV_UI_SCRIPT set, a script
+// drives the run and the services are the scripted ones, so runs on both
+// backends write the same transcript.
+#include <gtk/gtk.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <string>
+
+#include "platform/os/desktop_launcher.h"
+#include "platform/os/server_enumeration.h"
+#include "platform/os/smb_server_enumeration.h"
+#include "platform/ui/gtk/gtk_ui.h"
+#include "platform/ui/gtk/module_entry.h"
+#include "platform/ui/gtk/script_driver.h"
+#include "platform/ui/platform.h"
+#include "platform/ui/script/script_launcher.h"
+#include "platform/ui/script/script_run.h"
+
+namespace qv::ui::gtk {
+namespace {
+
+// Classic dialogs are compact: the theme's generous padding would not fit
+// the controls into their template boxes.
+constexpr const char* kCompactCss = R"(
+.qv-dialog button { padding: 1px 6px; min-height: 0; min-width: 0; }
+.qv-dialog entry { min-height: 0; padding: 1px 3px; }
+.qv-dialog combobox button, .qv-dialog combobox entry { padding-top: 1px; padding-bottom: 1px; }
+.qv-dialog checkbutton, .qv-dialog radiobutton { padding: 0; min-height: 0; }
+.qv-dialog progressbar trough, .qv-dialog progressbar progress { min-height: 12px; }
+.qv-dialog frame > border { border-radius: 0; }
+)";
+
+void installCompactStyle() {
+  GtkCssProvider* css = gtk_css_provider_new();
+  gtk_css_provider_load_from_data(css, kCompactCss, -1, nullptr);
+  gtk_style_context_add_provider_for_screen(gdk_screen_get_default(), GTK_STYLE_PROVIDER(css),
+                                            GTK_STYLE_PROVIDER_PRIORITY_APPLICATION);
+  g_object_unref(css);
+}
+
+class DesktopPlatform final : public Platform {
+ public:
+  DesktopPlatform(ScriptDriver* driver, std::unique_ptr<os::Launcher> launcher,
+                  std::unique_ptr<os::ServerEnumerator> servers, int smtpPort)
+      : ui_(driver),
+        launcher_(std::move(launcher)),
+        servers_(std::move(servers)),
+        smtpPort_(smtpPort) {}
+  Ui& ui() override { return ui_; }
+  os::Launcher& launcher() override { return *launcher_; }
+  os::ServerEnumerator& servers() override { return *servers_; }
+  int smtpProbePort() override { return smtpPort_; }
+
+ private:
+  GtkUi ui_;
+  std::unique_ptr<os::Launcher> launcher_;
+  std::unique_ptr<os::ServerEnumerator> servers_;
+  int smtpPort_;
+};
+
+int badSetting(const char* program, const std::string& message) {
+  std::fprintf(stderr, "%s: %s\n", program, message.c_str());
+  return 2;
+}
+
+int runUnscripted(QvGtkProgram run, void* context) {
+  // The network's browse service, through Samba's client library, which is
+  // loaded when a search first needs it.
+  DesktopPlatform platform(nullptr, os::makeDesktopLauncher(), os::makeNetworkServerEnumerator(),
+                           25);
+  return run(&platform, context);
+}
+
+int runScripted(const char* program, QvGtkProgram run, void* context) {
+  script::ScriptSettings settings;
+  std::string error;
+  if (!script::readScriptSettings(settings, error)) return badSetting(program, error);
+  std::vector<script::Action> actions;
+  script::ParseError parseError{};
+  if (!script::parseScript(settings.script, actions, parseError)) {
+    std::fprintf(stderr, "script line %d: %s\n", parseError.line, parseError.message.c_str());
+    return 2;
+  }
+  std::FILE* file = nullptr;
+  if (const char* path = std::getenv("QV_UI_TRANSCRIPT"); path && *path) {
+    file = std::fopen(path, "w");
+    if (!file) {
+      return badSetting(program, std::string("cannot write the transcript ") + path + ": " +
+                                     std::strerror(errno));
+    }
+  }
+  script::Script script(std::move(actions));
+  script::Transcript transcript(file);
+  int code = 0;
+  {
+    ScriptDriver driver(script, transcript);
+    DesktopPlatform platform(
+        &driver, std::make_unique<script::ScriptLauncher>(transcript, settings.launchFails),
+        std::make_unique<os::ListedServers>(settings.servers), settings.smtpPort);
+    code = run(&platform, context);
+    driver.finish();
+  }
+  script::JsonObject o = script::Transcript::event("exit");
+  o.add("code", code);
+  transcript.write(o);
+  if (file) std::fclose(file);
+  return code;
+}
+
+}  // namespace
+}  // namespace qv::ui::gtk
+
+extern "C" __attribute__((visibility("default"))) int qv_ui_gtk_run(const char* programName,
+                                                                    QvGtkProgram program,
+                                                                    void* context) {
+  using namespace qv::ui::gtk;
+  if (!gtk_init_check(nullptr, nullptr)) {
+    return badSetting(programName,
+                      "cannot open the display; run it in a desktop session, or by script with "
+                      "QV_UI=script QV_UI_SCRIPT=FILE (see docs/automation.md)");
+  }
+  installCompactStyle();
+  const char* script = std::getenv("QV_UI_SCRIPT");
+  if (script && *script) return runScripted(programName, program, context);
+  return runUnscripted(program, context);
+}
