@@ -58,7 +58,13 @@ RunResult runProgram(const ProgramRun& run, const std::string& backend) {
       backend + " QV_UI_MODULE_DIR=" + quoted(QV_BINARY_DIR "/lib") +
       " QV_UI_SCRIPT=" + quoted((dir / "actions.script").string()) +
       " QV_UI_TRANSCRIPT=" + quoted((dir / "run.jsonl").string());
-  for (const std::string& setting : run.env) command += " " + quoted(setting);
+  for (const std::string& setting : run.env) {
+    // The first data folder is the program's own; the system's follow it,
+    // as GTK finds the MIME database and the icon theme there (without them
+    // it cannot load its own icons and aborts, e.g. in the file chooser).
+    const bool dataDirs = setting.rfind("XDG_DATA_DIRS=", 0) == 0;
+    command += " " + quoted(dataDirs ? setting + ":/usr/local/share:/usr/share" : setting);
+  }
   command += " " + quoted(QV_BINARY_DIR "/bin/" + run.program);
   for (const std::string& arg : run.args) command += " " + quoted(arg);
   command += " 2>" + quoted((dir / "stderr.txt").string());

@@ -16,9 +16,11 @@ bool haveVirtualDisplay();
 struct ProgramRun {
   std::string program;  // file name in the build's bin/ folder
   std::vector<std::string> args;
-  std::string script;            // the script's text
-  std::string workDir;           // where the program runs; empty: the source folder
-  std::vector<std::string> env;  // extra NAME=VALUE settings
+  std::string script;   // the script's text
+  std::string workDir;  // where the program runs; empty: the source folder
+  // Extra NAME=VALUE settings; XDG_DATA_DIRS names the program's data
+  // folder, and the system's data folders are put after it.
+  std::vector<std::string> env;
 };
 
 struct RunResult {

@@ -123,8 +123,9 @@ MessageAnswer GtkUi::messageBox(std::string_view text, std::string_view title, M
 }
 
 std::optional<std::string> GtkUi::openFile(const OpenFileRequest& request) {
-  // A scripted run takes the answer from the script without the chooser,
-  // which needs the desktop's icon theme that a bare X server lacks.
+  // A scripted run takes the answer from the script without showing the
+  // chooser: a script cannot type into it, and it needs the system's MIME
+  // database and icon theme, which test environments may hide.
   if (script_) return script_->answerFile(request);
   // Saving mode takes a new name in an existing folder; no overwrite question.
   GtkWidget* chooser = gtk_file_chooser_dialog_new(

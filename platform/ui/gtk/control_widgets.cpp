@@ -134,6 +134,14 @@ ControlWidget& DialogWindow::create(const ControlState& c, const BaseUnits& unit
       } else {
         w->inner = gtk_combo_box_text_new();
       }
+      // Long entries are cut with an ellipsis in the closed box, so the box
+      // keeps its template width instead of growing to its longest entry.
+      if (GList* cells = gtk_cell_layout_get_cells(GTK_CELL_LAYOUT(w->inner))) {
+        for (GList* cell = cells; cell != nullptr; cell = cell->next) {
+          g_object_set(cell->data, "ellipsize", PANGO_ELLIPSIZE_END, "width-chars", 1, nullptr);
+        }
+        g_list_free(cells);
+      }
       w->outer = w->inner;
       // The template's height includes the drop-down list.
       w->height = -1;
