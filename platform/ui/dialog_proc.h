@@ -5,6 +5,13 @@
 
 namespace qv::ui {
 
+// The window menu's close command, recognised with its low four bits masked
+// off; a dialog that does not handle it gets the cancel command.
+inline constexpr int kScClose = 0xF060;
+inline constexpr int kScCommandMask = 0xFFF0;
+// The window system runs no timer faster than this.
+inline constexpr int kMinTimerPeriodMs = 10;
+
 class DialogProc {
  public:
   virtual ~DialogProc() = default;

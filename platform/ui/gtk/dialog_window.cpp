@@ -11,11 +11,6 @@
 namespace qv::ui::gtk {
 namespace {
 
-constexpr int kScClose = 0xF060;
-constexpr int kScCloseMask = 0xFFF0;
-// The window system runs timers no faster than this.
-constexpr int kMinTimerPeriod = 10;
-
 bool isMultiLineWantingReturn(const ControlWidget& w) {
   return w.kind == ControlKind::Edit && (w.style & cs::kMultiLine) && (w.style & cs::kWantReturn);
 }
@@ -197,7 +192,7 @@ void DialogWindow::setTimer(int timerId, int ms) {
   killTimer(timerId);
   auto timer = std::make_unique<Timer>(Timer{this, timerId, 0});
   timer->source =
-      g_timeout_add(static_cast<guint>(std::max(ms, kMinTimerPeriod)), onTimer, timer.get());
+      g_timeout_add(static_cast<guint>(std::max(ms, kMinTimerPeriodMs)), onTimer, timer.get());
   timers_[timerId] = std::move(timer);
 }
 
@@ -257,7 +252,7 @@ void DialogWindow::pressEscape() {
 }
 
 void DialogWindow::systemCommand(int command) {
-  if (!dialog_.proc().onSysCommand(dialog_, command) && (command & kScCloseMask) == kScClose) {
+  if (!dialog_.proc().onSysCommand(dialog_, command) && (command & kScCommandMask) == kScClose) {
     dialog_.proc().onCommand(dialog_, kIdCancel);
   }
 }

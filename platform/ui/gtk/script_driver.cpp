@@ -6,28 +6,22 @@
 
 #include "platform/ui/dialog_proc.h"
 #include "platform/ui/gtk/gtk_ui.h"
+#include "platform/ui/script/action_rules.h"
 #include "platform/ui/script/transcript_events.h"
 
 namespace qv::ui::gtk {
 namespace {
 
 using script::Action;
+using script::isClickable;
 using script::JsonObject;
+using script::takesText;
 using script::Transcript;
 using script::Verb;
 
 // A dialog that is not the innermost, or one under a message box, looks
 // again after this long.
 constexpr int kRetryMs = 20;
-
-bool isClickable(ControlKind kind) {
-  return kind == ControlKind::Button || kind == ControlKind::Check || kind == ControlKind::Radio;
-}
-
-bool takesText(const ControlState& c) {
-  return c.kind() == ControlKind::Edit ||
-         (c.kind() == ControlKind::Combo && c.has(cs::kDropDownEdit));
-}
 
 }  // namespace
 

@@ -3,27 +3,12 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "platform/ui/script/action_rules.h"
 #include "platform/ui/script/script_failure.h"
 #include "platform/ui/script/transcript_events.h"
 
 namespace qv::ui::script {
-namespace {
-
-// The window system does not run timers faster than this.
-constexpr int kMinTimerPeriod = 10;
-constexpr int kScCloseMask = 0xFFF0;
-constexpr int kScClose = 0xF060;
-
-bool isClickable(ControlKind kind) {
-  return kind == ControlKind::Button || kind == ControlKind::Check || kind == ControlKind::Radio;
-}
-
-bool takesText(const ControlState& c) {
-  return c.kind() == ControlKind::Edit ||
-         (c.kind() == ControlKind::Combo && c.has(cs::kDropDownEdit));
-}
-
-}  // namespace
+namespace {}  // namespace
 
 struct ScriptUi::ScriptWindow final : Window {
   ScriptWindow(ScriptUi& ui, std::string title, WindowProc& proc)
@@ -279,7 +264,7 @@ void ScriptUi::performUserAction(Dialog& dialog) {
       waitFor(dialog, a.a);
       break;
     case Verb::SysCommand:
-      if (!dialog.proc().onSysCommand(dialog, a.id) && (a.id & kScCloseMask) == kScClose) {
+      if (!dialog.proc().onSysCommand(dialog, a.id) && (a.id & kScCommandMask) == kScClose) {
         dialog.proc().onCommand(dialog, kIdCancel);
       }
       break;
@@ -375,7 +360,7 @@ void ScriptUi::setTimer(Dialog& dialog, int timerId, int ms) {
   JsonObject o = Transcript::event("timer");
   o.add("id", timerId).add("ms", ms);
   transcript_.write(o);
-  const int period = std::max(ms, kMinTimerPeriod);
+  const int period = std::max(ms, kMinTimerPeriodMs);
   for (Timer& t : timers_) {
     if (t.dialog == &dialog && t.id == timerId) {
       t.period = period;
