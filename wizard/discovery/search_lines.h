@@ -3,9 +3,11 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 
+#include "platform/os/server_enumeration.h"
 #include "platform/ui/dialog.h"
 
 namespace qv::wizard {
@@ -39,5 +41,12 @@ void showCheckingStatus(ui::Dialog& dialog, int statusId, std::string_view name,
 
 // Adds a found server to the (sorted) list and paints the list at once.
 void addFoundServer(ui::Dialog& dialog, int listId, std::string_view name);
+
+// One search: empties the list, shows `searching`, enumerates the servers in
+// one call and, for each in the order delivered, shows it being checked and
+// lists it when `accept` takes it. Returns how many were listed; 0 when the
+// enumeration failed.
+int listServers(ui::Dialog& dialog, int listId, int statusId, os::ServerEnumerator& servers,
+                std::string_view searching, const std::function<bool(const std::string&)>& accept);
 
 }  // namespace qv::wizard
