@@ -230,13 +230,7 @@ long long ScriptDriver::perform(DialogWindow& window) {
       break;
     case Verb::Navigated:
     case Verb::NavigateError: {
-      const ControlState* view = nullptr;
-      for (const ControlState& c : dialog.controls()) {
-        if (c.kind() == ControlKind::WebView) {
-          view = &c;
-          break;
-        }
-      }
+      const ControlState* view = script::firstWebView(dialog);
       if (!view) fail(a.line, "dialog " + name + " has no web view");
       if (a.verb == Verb::Navigated) {
         window.userFollow(a.text);

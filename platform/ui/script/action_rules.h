@@ -17,4 +17,13 @@ inline bool takesText(const ControlState& c) {
          (c.kind() == ControlKind::Combo && c.has(cs::kDropDownEdit));
 }
 
+// `navigated` and `navigate-error` act on the dialog's first web view; null
+// when it has none.
+inline const ControlState* firstWebView(const Dialog& dialog) {
+  for (const ControlState& c : dialog.controls()) {
+    if (c.kind() == ControlKind::WebView) return &c;
+  }
+  return nullptr;
+}
+
 }  // namespace qv::ui::script

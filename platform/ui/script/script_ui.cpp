@@ -270,13 +270,7 @@ void ScriptUi::performUserAction(Dialog& dialog) {
       break;
     case Verb::Navigated:
     case Verb::NavigateError: {
-      const ControlState* view = nullptr;
-      for (const ControlState& c : dialog.controls()) {
-        if (c.kind() == ControlKind::WebView) {
-          view = &c;
-          break;
-        }
-      }
+      const ControlState* view = script::firstWebView(dialog);
       if (!view) fail(a.line, "dialog " + name + " has no web view");
       if (a.verb == Verb::Navigated) {
         dialog.setUrl(view->id(), a.text);
