@@ -6,16 +6,13 @@
 
 #include "platform/ui/dialog_proc.h"
 #include "platform/ui/gtk/gtk_ui.h"
-#include "platform/ui/script/action_rules.h"
 #include "platform/ui/script/transcript_events.h"
 
 namespace qv::ui::gtk {
 namespace {
 
 using script::Action;
-using script::isClickable;
 using script::JsonObject;
-using script::takesText;
 using script::Transcript;
 using script::Verb;
 
@@ -82,7 +79,7 @@ gboolean ScriptDriver::onStep(gpointer data) {
   }
   long long waitMs = 0;
   if (!w.announced) {
-    d.expectDialogLine(*w.window);
+    d.takeDialogLine(w.window->dialog());
     w.announced = true;
   } else {
     waitMs = d.perform(*w.window);
@@ -112,99 +109,29 @@ gboolean ScriptDriver::onIdleLoop(gpointer data) {
   d.fail(d.nextLine(), "the program waits for input with no dialog open");
 }
 
-void ScriptDriver::expectDialogLine(DialogWindow& window) {
-  const std::string name(window.dialog().name());
-  if (script_.atEnd()) fail(0, "the script ended while dialog " + name + " waits for input");
-  const Action& next = script_.peek();
-  if (next.verb != Verb::Dialog) {
-    fail(next.line, "dialog " + name + " waits for input but the script does not announce it");
-  }
-  if (next.text != name) {
-    fail(next.line,
-         "the script announces dialog " + next.text + " but dialog " + name + " waits for input");
-  }
-  script_.take();
-}
-
 long long ScriptDriver::perform(DialogWindow& window) {
   Dialog& dialog = window.dialog();
-  const std::string name(dialog.name());
-  if (script_.atEnd()) fail(0, "the script ended while dialog " + name + " waits for input");
-  const Action& next = script_.peek();
-  switch (next.verb) {
-    case Verb::Dialog:
-      fail(next.line,
-           "the script announces dialog " + next.text + " but dialog " + name + " waits for input");
-    case Verb::Answer:
-    case Verb::File:
-    case Verb::Folder:
-      fail(next.line, std::string("the script announces a ") + script::verbName(next.verb) +
-                          " dialog but dialog " + name + " waits for input");
-    default:
-      break;
-  }
-  const Action& a = script_.take();
-  auto target = [&](int id) -> const ControlState& {
-    const ControlState* c = dialog.find(id);
-    const std::string what = "control " + std::to_string(id) + " of dialog " + name;
-    if (!c) fail(a.line, "dialog " + name + " has no control " + std::to_string(id));
-    if (!c->visible) fail(a.line, what + " is hidden");
-    if (!c->enabled) fail(a.line, what + " is disabled");
-    return *c;
-  };
-  auto click = [&](int id) {
-    const ControlState& c = target(id);
-    if (!isClickable(c.kind())) {
-      fail(a.line, "control " + std::to_string(id) + " cannot be clicked");
-    }
-    window.userClick(id);
-  };
+  const UserAction action = takeUserAction(dialog);
+  const Action& a = action.action;
+  const int id = action.id;
   switch (a.verb) {
     case Verb::Focus:
-      target(a.id);
-      window.userFocus(a.id);
+      window.userFocus(id);
       break;
     case Verb::Set:
-      if (!takesText(target(a.id)))
-        fail(a.line, "control " + std::to_string(a.id) + " takes no text");
-      window.userType(a.id, a.text);
+      window.userType(id, a.text);
       break;
-    case Verb::Select: {
-      const ControlState& c = target(a.id);
-      if (c.kind() != ControlKind::List && c.kind() != ControlKind::Combo) {
-        fail(a.line, "control " + std::to_string(a.id) + " is no list");
-      }
-      if (a.a >= static_cast<long long>(c.items.size())) {
-        fail(a.line, "control " + std::to_string(a.id) + " has no entry " + std::to_string(a.a));
-      }
-      window.userSelect(a.id, static_cast<int>(a.a));
+    case Verb::Select:
+      window.userSelect(id, static_cast<int>(a.a));
       break;
-    }
     case Verb::Check:
-    case Verb::Uncheck: {
-      const ControlState& c = target(a.id);
-      if (c.kind() != ControlKind::Check && c.kind() != ControlKind::Radio) {
-        fail(a.line, "control " + std::to_string(a.id) + " is no check box or radio button");
-      }
-      dialog.setChecked(a.id, a.verb == Verb::Check);
+    case Verb::Uncheck:
+      dialog.setChecked(id, a.verb == Verb::Check);
       break;
-    }
     case Verb::Click:
-      click(a.id);
+    case Verb::Press:
+      window.userClick(id);
       break;
-    case Verb::Press: {
-      const ControlState* found = nullptr;
-      for (const ControlState& c : dialog.controls()) {
-        if (isClickable(c.kind()) &&
-            (c.tpl->text == a.text || script::shownText(c.tpl->text) == a.text)) {
-          found = &c;
-          break;
-        }
-      }
-      if (!found) fail(a.line, "dialog " + name + " has no button \"" + a.text + "\"");
-      click(found->id());
-      break;
-    }
     case Verb::Key:
       if (a.text == "escape") {
         window.pressEscape();
@@ -213,9 +140,7 @@ long long ScriptDriver::perform(DialogWindow& window) {
       }
       break;
     case Verb::Caret:
-      if (!takesText(target(a.id)))
-        fail(a.line, "control " + std::to_string(a.id) + " is no edit field");
-      window.userCaret(a.id, static_cast<std::size_t>(a.a), static_cast<std::size_t>(a.b));
+      window.userCaret(id, static_cast<std::size_t>(a.a), static_cast<std::size_t>(a.b));
       break;
     case Verb::Dump:
       transcript_.write(script::dialogEvent("dump", dialog));
@@ -229,20 +154,18 @@ long long ScriptDriver::perform(DialogWindow& window) {
       window.systemCommand(a.id);
       break;
     case Verb::Navigated:
-    case Verb::NavigateError: {
-      const ControlState* view = script::firstWebView(dialog);
-      if (!view) fail(a.line, "dialog " + name + " has no web view");
+    case Verb::NavigateError:
       if (a.verb == Verb::Navigated) {
         window.userFollow(a.text);
       } else {
-        dialog.proc().onWebViewEvent(dialog, view->id(), WebViewEvent::NavigateError);
+        dialog.proc().onWebViewEvent(dialog, id, WebViewEvent::NavigateError);
       }
       break;
-    }
     case Verb::Screenshot: {
       std::string error;
       if (!window.screenshot(a.text, error)) {
-        fail(a.line, "no screenshot of dialog " + name + " to " + a.text + ": " + error);
+        fail(a.line, "no screenshot of dialog " + std::string(dialog.name()) + " to " + a.text +
+                         ": " + error);
       }
       break;
     }
@@ -250,58 +173,6 @@ long long ScriptDriver::perform(DialogWindow& window) {
       break;
   }
   return 0;
-}
-
-void ScriptDriver::finish() {
-  if (!script_.atEnd()) {
-    const Action& a = script_.peek();
-    fail(a.line, "the program ended with " + std::to_string(script_.remaining()) +
-                     " script line(s) left, the first being " + script::verbName(a.verb));
-  }
-}
-
-const Action& ScriptDriver::expect(Verb verb, const std::string& what) {
-  if (script_.atEnd()) fail(0, "the program shows " + what + " that the script does not announce");
-  const Action& next = script_.peek();
-  if (next.verb != verb) {
-    fail(next.line, "the program shows " + what + " but the script's next line is " +
-                        script::verbName(next.verb));
-  }
-  return script_.take();
-}
-
-MessageAnswer ScriptDriver::answerMessage(std::string_view text, std::string_view title,
-                                          MessageIcon icon, MessageButtons buttons) {
-  const script::ButtonsInfo info = script::buttonsInfo(buttons);
-  const Action& a = expect(Verb::Answer, "a message box (\"" + std::string(text) + "\")");
-  std::optional<MessageAnswer> answer;
-  for (const auto& [word, value] : info.answers) {
-    if (word == a.text) answer = value;
-  }
-  if (!answer) {
-    fail(a.line, "the message box has no button " + a.text + " (\"" + std::string(text) + "\")");
-  }
-  JsonObject o = Transcript::event("message");
-  o.add("text", text).add("title", title).add("icon", script::iconName(icon));
-  o.add("buttons", info.name).add("answer", a.text);
-  transcript_.write(o);
-  return *answer;
-}
-
-std::optional<std::string> ScriptDriver::answerFile(const OpenFileRequest& request) {
-  const Action& a = expect(Verb::File, "an open-file dialog (\"" + request.title + "\")");
-  std::optional<std::string> answer;
-  if (!a.cancel && a.text.size() < request.bufferCapacity) answer = a.text;
-  transcript_.write(script::fileEvent(request, answer));
-  return answer;
-}
-
-std::optional<std::string> ScriptDriver::answerFolder(std::string_view title) {
-  const Action& a = expect(Verb::Folder, "a folder browser (\"" + std::string(title) + "\")");
-  std::optional<std::string> answer;
-  if (!a.cancel) answer = a.text;
-  transcript_.write(script::folderEvent(title, answer));
-  return answer;
 }
 
 }  // namespace qv::ui::gtk

@@ -13,6 +13,7 @@
 
 #include "platform/ui/gtk/dialog_window.h"
 #include "platform/ui/script/script.h"
+#include "platform/ui/script/script_reader.h"
 #include "platform/ui/script/transcript.h"
 #include "platform/ui/ui.h"
 
@@ -20,32 +21,22 @@ namespace qv::ui::gtk {
 
 class GtkUi;
 
-class ScriptDriver {
+class ScriptDriver final : public script::ScriptReader {
  public:
   ScriptDriver(script::Script& script, script::Transcript& transcript)
-      : script_(script), transcript_(transcript) {}
+      : ScriptReader(script, transcript) {}
   ~ScriptDriver();
   void attach(GtkUi& ui) { ui_ = &ui; }
 
   void write(const script::JsonObject& event) { transcript_.write(event); }
   // Ends the run at once: the script-error line, then exit status 3.
-  [[noreturn]] void fail(int line, const std::string& message);
+  [[noreturn]] void fail(int line, const std::string& message) override;
 
   // A modal dialog runs its loop / has gone.
   void dialogStarted(DialogWindow& window);
   void dialogClosed(DialogWindow& window);
   // The program's message loop runs with no dialog open.
   void messageLoopStarted();
-
-  // What the program asks for: answered from the script's next line, which
-  // must announce it; the transcript line is written here.
-  MessageAnswer answerMessage(std::string_view text, std::string_view title, MessageIcon,
-                              MessageButtons);
-  std::optional<std::string> answerFile(const OpenFileRequest& request);
-  std::optional<std::string> answerFolder(std::string_view title);
-
-  // The program has ended normally: lines left fail the run.
-  void finish();
 
  private:
   struct Waiting {
@@ -60,12 +51,7 @@ class ScriptDriver {
   // Performs the next user line; returns the milliseconds to wait before
   // the next one.
   long long perform(DialogWindow& window);
-  void expectDialogLine(DialogWindow& window);
-  const script::Action& expect(script::Verb verb, const std::string& what);
-  int nextLine() const { return script_.atEnd() ? 0 : script_.peek().line; }
 
-  script::Script& script_;
-  script::Transcript& transcript_;
   GtkUi* ui_ = nullptr;
   std::map<DialogWindow*, std::unique_ptr<Waiting>> waiting_;
   guint idleLoopCheck_ = 0;

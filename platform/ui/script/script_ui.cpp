@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "platform/ui/script/action_rules.h"
 #include "platform/ui/script/script_failure.h"
 #include "platform/ui/script/transcript_events.h"
 
@@ -35,14 +34,9 @@ struct ScriptUi::ScriptWindow final : Window {
   bool destroyed = false;
 };
 
-ScriptUi::ScriptUi(Script& script, Transcript& transcript)
-    : script_(script), transcript_(transcript) {}
+ScriptUi::ScriptUi(Script& script, Transcript& transcript) : ScriptReader(script, transcript) {}
 
 ScriptUi::~ScriptUi() = default;
-
-int ScriptUi::nextLineNumber() const {
-  return script_.atEnd() ? 0 : script_.peek().line;
-}
 
 void ScriptUi::fail(int line, const std::string& message) {
   JsonObject o = Transcript::event("script-error");
@@ -91,10 +85,10 @@ int ScriptUi::runModal(const DialogTemplate& tpl, DialogProc& proc) {
     }
     // Nothing else to do: the dialog waits for the user.
     if (!dialog->isVisible()) {
-      fail(nextLineNumber(), "dialog " + std::string(tpl.name) + " is hidden and waits for input");
+      fail(nextLine(), "dialog " + std::string(tpl.name) + " is hidden and waits for input");
     }
     if (!announced) {
-      expectDialogLine(*dialog);
+      takeDialogLine(*dialog);
       announced = true;
       continue;
     }
@@ -126,109 +120,34 @@ void ScriptUi::closed(Dialog& dialog) {
   }
 }
 
-void ScriptUi::expectDialogLine(Dialog& dialog) {
-  const std::string name(dialog.name());
-  if (script_.atEnd()) fail(0, "the script ended while dialog " + name + " waits for input");
-  const Action& next = script_.peek();
-  if (next.verb != Verb::Dialog) {
-    fail(next.line, "dialog " + name + " waits for input but the script does not announce it");
-  }
-  if (next.text != name) {
-    fail(next.line,
-         "the script announces dialog " + next.text + " but dialog " + name + " waits for input");
-  }
-  script_.take();
-}
-
 // --- user actions ---
 
-ControlState& ScriptUi::actionTarget(Dialog& dialog, const Action& action, int id) {
-  ControlState* c = dialog.find(id);
-  const std::string what =
-      "control " + std::to_string(id) + " of dialog " + std::string(dialog.name());
-  if (!c)
-    fail(action.line,
-         "dialog " + std::string(dialog.name()) + " has no control " + std::to_string(id));
-  if (!c->visible) fail(action.line, what + " is hidden");
-  if (!c->enabled) fail(action.line, what + " is disabled");
-  return *c;
-}
-
-void ScriptUi::click(Dialog& dialog, const Action& action, int id) {
-  ControlState& c = actionTarget(dialog, action, id);
-  if (!isClickable(c.kind())) {
-    fail(action.line, "control " + std::to_string(id) + " cannot be clicked");
-  }
-  dialog.userFocus(id);
-  dialog.userClickState(id);
-  dialog.proc().onCommand(dialog, id);
-}
-
 void ScriptUi::performUserAction(Dialog& dialog) {
-  const std::string name(dialog.name());
-  if (script_.atEnd()) fail(0, "the script ended while dialog " + name + " waits for input");
-  const Action& next = script_.peek();
-  switch (next.verb) {
-    case Verb::Dialog:
-      fail(next.line,
-           "the script announces dialog " + next.text + " but dialog " + name + " waits for input");
-    case Verb::Answer:
-    case Verb::File:
-    case Verb::Folder:
-      fail(next.line, std::string("the script announces a ") + verbName(next.verb) +
-                          " dialog but dialog " + name + " waits for input");
-    default:
-      break;
-  }
-  const Action& a = script_.take();
+  const UserAction action = takeUserAction(dialog);
+  const Action& a = action.action;
+  const int id = action.id;
   switch (a.verb) {
     case Verb::Focus:
-      actionTarget(dialog, a, a.id);
-      dialog.userFocus(a.id);
+      dialog.userFocus(id);
       break;
-    case Verb::Set: {
-      ControlState& c = actionTarget(dialog, a, a.id);
-      if (!takesText(c)) fail(a.line, "control " + std::to_string(a.id) + " takes no text");
-      dialog.userFocus(a.id);
-      dialog.userSetText(a.id, a.text);
+    case Verb::Set:
+      dialog.userFocus(id);
+      dialog.userSetText(id, a.text);
       break;
-    }
-    case Verb::Select: {
-      ControlState& c = actionTarget(dialog, a, a.id);
-      if (c.kind() != ControlKind::List && c.kind() != ControlKind::Combo) {
-        fail(a.line, "control " + std::to_string(a.id) + " is no list");
-      }
-      if (a.a >= static_cast<long long>(c.items.size())) {
-        fail(a.line, "control " + std::to_string(a.id) + " has no entry " + std::to_string(a.a));
-      }
-      dialog.userFocus(a.id);
-      dialog.userSetSelection(a.id, static_cast<int>(a.a));
+    case Verb::Select:
+      dialog.userFocus(id);
+      dialog.userSetSelection(id, static_cast<int>(a.a));
       break;
-    }
     case Verb::Check:
-    case Verb::Uncheck: {
-      ControlState& c = actionTarget(dialog, a, a.id);
-      if (c.kind() != ControlKind::Check && c.kind() != ControlKind::Radio) {
-        fail(a.line, "control " + std::to_string(a.id) + " is no check box or radio button");
-      }
-      dialog.setChecked(a.id, a.verb == Verb::Check);
+    case Verb::Uncheck:
+      dialog.setChecked(id, a.verb == Verb::Check);
       break;
-    }
     case Verb::Click:
-      click(dialog, a, a.id);
+    case Verb::Press:
+      dialog.userFocus(id);
+      dialog.userClickState(id);
+      dialog.proc().onCommand(dialog, id);
       break;
-    case Verb::Press: {
-      const ControlState* found = nullptr;
-      for (const ControlState& c : dialog.controls()) {
-        if (isClickable(c.kind()) && (c.tpl->text == a.text || shownText(c.tpl->text) == a.text)) {
-          found = &c;
-          break;
-        }
-      }
-      if (!found) fail(a.line, "dialog " + name + " has no button \"" + a.text + "\"");
-      click(dialog, a, found->id());
-      break;
-    }
     case Verb::Key:
       if (a.text == "escape") {
         dialog.proc().onCommand(dialog, kIdCancel);
@@ -247,13 +166,10 @@ void ScriptUi::performUserAction(Dialog& dialog) {
         }
       }
       break;
-    case Verb::Caret: {
-      ControlState& c = actionTarget(dialog, a, a.id);
-      if (!takesText(c)) fail(a.line, "control " + std::to_string(a.id) + " is no edit field");
-      dialog.userFocus(a.id);
-      dialog.userSetCaret(a.id, static_cast<std::size_t>(a.a), static_cast<std::size_t>(a.b));
+    case Verb::Caret:
+      dialog.userFocus(id);
+      dialog.userSetCaret(id, static_cast<std::size_t>(a.a), static_cast<std::size_t>(a.b));
       break;
-    }
     case Verb::Dump:
       writeDialog("dump", dialog);
       break;
@@ -269,16 +185,13 @@ void ScriptUi::performUserAction(Dialog& dialog) {
       }
       break;
     case Verb::Navigated:
-    case Verb::NavigateError: {
-      const ControlState* view = script::firstWebView(dialog);
-      if (!view) fail(a.line, "dialog " + name + " has no web view");
+    case Verb::NavigateError:
       if (a.verb == Verb::Navigated) {
-        dialog.setUrl(view->id(), a.text);
+        dialog.setUrl(id, a.text);
       } else {
-        dialog.proc().onWebViewEvent(dialog, view->id(), WebViewEvent::NavigateError);
+        dialog.proc().onWebViewEvent(dialog, id, WebViewEvent::NavigateError);
       }
       break;
-    }
     case Verb::Screenshot:  // only the desktop backend takes pictures
       break;
     default:
@@ -426,61 +339,21 @@ int ScriptUi::runMessageLoop() {
       quit_.reset();
       return code;
     }
-    fail(nextLineNumber(), "the program waits for input with no dialog open");
+    fail(nextLine(), "the program waits for input with no dialog open");
   }
-}
-
-void ScriptUi::finish() {
-  if (!script_.atEnd()) {
-    const Action& a = script_.peek();
-    fail(a.line, "the program ended with " + std::to_string(script_.remaining()) +
-                     " script line(s) left, the first being " + verbName(a.verb));
-  }
-}
-
-// --- message boxes and common dialogs ---
-
-const Action& ScriptUi::expect(Verb verb, const std::string& what) {
-  if (script_.atEnd()) fail(0, "the program shows " + what + " that the script does not announce");
-  const Action& next = script_.peek();
-  if (next.verb != verb) {
-    fail(next.line,
-         "the program shows " + what + " but the script's next line is " + verbName(next.verb));
-  }
-  return script_.take();
 }
 
 MessageAnswer ScriptUi::messageBox(std::string_view text, std::string_view title, MessageIcon icon,
                                    MessageButtons buttons) {
-  const ButtonsInfo info = buttonsInfo(buttons);
-  const Action& a = expect(Verb::Answer, "a message box (\"" + std::string(text) + "\")");
-  std::optional<MessageAnswer> answer;
-  for (const auto& [word, value] : info.answers) {
-    if (word == a.text) answer = value;
-  }
-  if (!answer)
-    fail(a.line, "the message box has no button " + a.text + " (\"" + std::string(text) + "\")");
-  JsonObject o = Transcript::event("message");
-  o.add("text", text).add("title", title).add("icon", iconName(icon)).add("buttons", info.name);
-  o.add("answer", a.text);
-  transcript_.write(o);
-  return *answer;
+  return answerMessage(text, title, icon, buttons);
 }
 
 std::optional<std::string> ScriptUi::openFile(const OpenFileRequest& request) {
-  const Action& a = expect(Verb::File, "an open-file dialog (\"" + request.title + "\")");
-  std::optional<std::string> answer;
-  if (!a.cancel && a.text.size() < request.bufferCapacity) answer = a.text;
-  transcript_.write(fileEvent(request, answer));
-  return answer;
+  return answerFile(request);
 }
 
 std::optional<std::string> ScriptUi::browseFolder(std::string_view title) {
-  const Action& a = expect(Verb::Folder, "a folder browser (\"" + std::string(title) + "\")");
-  std::optional<std::string> answer;
-  if (!a.cancel) answer = a.text;
-  transcript_.write(folderEvent(title, answer));
-  return answer;
+  return answerFolder(title);
 }
 
 void ScriptUi::setClipboardText(std::string_view text) {

@@ -10,12 +10,13 @@
 #include <vector>
 
 #include "platform/ui/script/script.h"
+#include "platform/ui/script/script_reader.h"
 #include "platform/ui/script/transcript.h"
 #include "platform/ui/ui.h"
 
 namespace qv::ui::script {
 
-class ScriptUi final : public Ui, public DialogHost {
+class ScriptUi final : public Ui, public DialogHost, public ScriptReader {
  public:
   ScriptUi(Script& script, Transcript& transcript);
   ~ScriptUi() override;
@@ -50,10 +51,8 @@ class ScriptUi final : public Ui, public DialogHost {
   void reload(Dialog&, int id) override;
   void closed(Dialog&) override;
 
-  // Called when the program has ended normally: lines left fail the run.
-  void finish();
   // Ends the run: writes the script-error line and unwinds to the run's start.
-  [[noreturn]] void fail(int line, const std::string& message);
+  [[noreturn]] void fail(int line, const std::string& message) override;
   Transcript& transcript() { return transcript_; }
 
   // Posting to the hidden main window (used by its Window object).
@@ -82,16 +81,9 @@ class ScriptUi final : public Ui, public DialogHost {
   bool deliverDueTimer(std::uint64_t until);
   bool deliverDueTimers();
   void waitFor(Dialog& dialog, long long ms);
-  void expectDialogLine(Dialog& dialog);
   void performUserAction(Dialog& dialog);
-  void click(Dialog& dialog, const Action& action, int id);
-  ControlState& actionTarget(Dialog& dialog, const Action& action, int id);
-  const Action& expect(Verb verb, const std::string& what);
-  int nextLineNumber() const;
   void writeDialog(const char* event, const Dialog& dialog);
 
-  Script& script_;
-  Transcript& transcript_;
   std::vector<Dialog*> modalStack_;  // innermost last
   std::vector<Timer> timers_;
   std::deque<Posted> queue_;
