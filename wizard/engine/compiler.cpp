@@ -7,6 +7,7 @@
 #include "platform/base/text.h"
 #include "platform/os/text_file.h"
 #include "wizard/engine/compile_report.h"
+#include "wizard/engine/message_boxes.h"
 #include "wizard/engine/messages.h"
 #include "wizard/engine/param_list.h"
 #include "wizard/engine/tag_attributes.h"
@@ -162,8 +163,7 @@ bool compileTemplate(WizardState& state, ui::Ui& ui) {
   state.todoFound = 0;
   auto reader = os::TextReader::open(state.templatePath);
   if (!reader) {
-    ui.messageBox(msg::kTemplateCannotOpen, msg::kWizardTitle, ui::MessageIcon::Warning,
-                  ui::MessageButtons::Ok);
+    warn(ui, msg::kTemplateCannotOpen);
     return false;
   }
   state.lineCount = 0;

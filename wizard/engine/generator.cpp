@@ -9,6 +9,7 @@
 #include "platform/base/text.h"
 #include "platform/os/text_file.h"
 #include "platform/ui/dialog.h"
+#include "wizard/engine/message_boxes.h"
 #include "wizard/engine/messages.h"
 #include "wizard/engine/param_list.h"
 #include "wizard/engine/replacement_table.h"
@@ -188,10 +189,6 @@ class ScriptGenerator {
   os::TextWriter& out_;
   std::array<bool, kParamKindCount> groupWritten_{};
 };
-
-void warn(ui::Ui& ui, std::string_view text) {
-  ui.messageBox(text, msg::kWizardTitle, ui::MessageIcon::Warning, ui::MessageButtons::Ok);
-}
 
 }  // namespace
 

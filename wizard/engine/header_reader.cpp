@@ -5,6 +5,7 @@
 
 #include "platform/base/text.h"
 #include "platform/os/text_file.h"
+#include "wizard/engine/message_boxes.h"
 #include "wizard/engine/messages.h"
 
 namespace qv::wizard {
@@ -82,7 +83,7 @@ void showRemoteNotice(const WizardState& state, ui::Ui& ui) {
   std::string text(textContains(state.templatePath, ".vbt") ? kRemoteTemplate : kRemoteScript);
   text.append("\r\n\r\n");
   text.append(kRemoteCommon);
-  ui.messageBox(text, msg::kWizardTitle, ui::MessageIcon::Information, ui::MessageButtons::Ok);
+  inform(ui, text);
 }
 
 // Finds the header block of `path` and hands each of its lines, without its

@@ -4,7 +4,7 @@
 #include "wizard/message/message_texts.h"
 #include "wizard/message/place_markers.h"
 #include "wizard/res/dialogs/message_ids.h"
-#include "wizard/shell/message_boxes.h"
+#include "wizard/engine/message_boxes.h"
 
 namespace qv::wizard {
 namespace {

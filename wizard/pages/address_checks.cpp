@@ -2,7 +2,7 @@
 
 #include "wizard/engine/wizard_state.h"
 #include "wizard/pages/grouped_texts.h"
-#include "wizard/shell/message_boxes.h"
+#include "wizard/engine/message_boxes.h"
 
 namespace qv::wizard {
 

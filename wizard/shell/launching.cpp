@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "wizard/shell/message_boxes.h"
+#include "wizard/engine/message_boxes.h"
 #include "wizard/shell/wizard_texts.h"
 
 namespace qv::wizard {

@@ -2,7 +2,7 @@
 
 #include "wizard/res/dialogs/control_ids.h"
 #include "wizard/res/resources.h"
-#include "wizard/shell/message_boxes.h"
+#include "wizard/engine/message_boxes.h"
 #include "wizard/shell/wizard_texts.h"
 
 namespace qv::wizard {

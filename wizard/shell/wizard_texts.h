@@ -5,8 +5,6 @@
 
 namespace qv::wizard::texts {
 
-inline constexpr std::string_view kWizardTitle = "Quorvel Scripting Wizard";
-
 // Every parameter page, the header page and the ready page.
 inline constexpr std::string_view kCancelQuestion =
     "Are you sure you want to cancel without generating the script ...?";
