@@ -8,6 +8,8 @@
 #include <cstdlib>
 #include <string_view>
 
+#include "platform/os/regular_file.h"
+
 namespace qv::os {
 
 std::string programFolder() {
@@ -38,8 +40,7 @@ std::optional<std::string> sharedDataFolder() {
 }
 
 bool fileExists(const std::string& path) {
-  struct stat st;
-  return ::stat(path.c_str(), &st) == 0 && !S_ISDIR(st.st_mode);
+  return isRegularFile(path);
 }
 
 bool folderExists(const std::string& path) {
@@ -47,24 +48,37 @@ bool folderExists(const std::string& path) {
   return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
-std::optional<std::string> readWholeFile(const std::string& path) {
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+std::optional<std::string> readWholeFile(const std::string& path, std::size_t maxBytes) {
+  const int fd = openRegularFile(path, O_RDONLY);
   if (fd < 0) return std::nullopt;
   std::string content;
   struct stat st;
-  if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size > 0) {
+  if (::fstat(fd, &st) == 0 && st.st_size > 0) {
+    if (static_cast<std::uintmax_t>(st.st_size) > maxBytes) {
+      ::close(fd);
+      errno = EFBIG;
+      return std::nullopt;
+    }
     content.reserve(static_cast<std::size_t>(st.st_size));
   }
-  char chunk[64 * 1024];
+  std::string chunk(64 * 1024, '\0');
   for (;;) {
-    const ssize_t n = ::read(fd, chunk, sizeof chunk);
+    const ssize_t n = ::read(fd, chunk.data(), chunk.size());
     if (n > 0) {
-      content.append(chunk, static_cast<std::size_t>(n));
+      // A file that grows while it is read is held to the limit too.
+      if (content.size() + static_cast<std::size_t>(n) > maxBytes) {
+        ::close(fd);
+        errno = EFBIG;
+        return std::nullopt;
+      }
+      content.append(chunk.data(), static_cast<std::size_t>(n));
     } else if (n == 0) {
       break;
     } else if (errno != EINTR) {
+      const int error = errno;
       ::close(fd);
-      return std::nullopt;  // also a folder: read fails with EISDIR
+      errno = error;
+      return std::nullopt;
     }
   }
   ::close(fd);

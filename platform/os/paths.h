@@ -1,6 +1,7 @@
 // Where the programs find themselves and their shared data.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -19,16 +20,17 @@ std::string programFolder();
 // XDG base directory rules call such an entry invalid.
 std::optional<std::string> sharedDataFolder();
 
-// A file (not a folder) of that name exists: anything that is not a folder
-// counts (regular files, devices such as /dev/null, pipes), as Windows counts
-// every entry without the directory attribute. Symbolic links are followed,
-// so a dangling link is no file.
+// A regular file of that name exists, links followed (a dangling link is no
+// file). Devices and pipes do not count: no document is read from or written
+// to them (platform/os/regular_file.h).
 bool fileExists(const std::string& path);
 // A folder of that name exists (a link to a folder counts).
 bool folderExists(const std::string& path);
 
-// The whole content of a file, read without translation; nullopt when the
-// file cannot be opened or read.
-std::optional<std::string> readWholeFile(const std::string& path);
+// The whole content of a regular file, read without translation; nullopt
+// (errno set) when the file cannot be opened or read, is no regular file, or
+// holds more than `maxBytes` (EFBIG).
+std::optional<std::string> readWholeFile(const std::string& path,
+                                         std::size_t maxBytes = SIZE_MAX);
 
 }  // namespace qv::os

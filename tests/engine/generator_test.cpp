@@ -6,11 +6,14 @@
 
 #include <filesystem>
 #include <functional>
+#include <iterator>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "tests/engine/engine_support.h"
+#include "tests/os/file_size_limit.h"
 #include "wizard/engine/compiler.h"
 #include "wizard/engine/messages.h"
 #include "wizard/engine/param_list.h"
@@ -195,9 +198,14 @@ TEST(GeneratorTest, FailuresAreToldAndReturned) {
        msg::kGenerateTemplateCannotOpen},
       {"target folder missing", fixture("three_lines.vbt"), temp.file("no/such/a.vbs"),
        msg::kGenerateTargetCannotOpen},
-      {"full disk at close", fixture("three_lines.vbt"), "/dev/full",
+      {"full disk at close", fixture("three_lines.vbt"), temp.file("a.vbs"),
        msg::kGenerateTargetCannotWrite},
-      {"full disk while copying", bigTemplate, "/dev/full", msg::kGenerateTargetCannotWrite},
+      {"full disk while copying", bigTemplate, temp.file("a.vbs"),
+       msg::kGenerateTargetCannotWrite},
+      {"a device as target", fixture("three_lines.vbt"), "/dev/full",
+       msg::kGenerateTargetCannotOpen},
+      {"the template as target", bigTemplate, bigTemplate, msg::kTemplateIsTarget},
+      {"a read error", "/proc/self/mem", temp.file("a.vbs"), msg::kTemplateCannotOpen},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
@@ -206,8 +214,12 @@ TEST(GeneratorTest, FailuresAreToldAndReturned) {
     state.targetPath = c.targetPath;
     state.lineCount = 3;
     bool ok = true;
+    // Writes past a few bytes fail with EFBIG, as on a full disk.
+    std::optional<qv::test::FileSizeLimit> full;
+    if (std::string_view(c.what).starts_with("full disk")) full.emplace(8);
     const auto run =
         test::runWithUi("answer ok\n", [&](ui::Ui& ui) { ok = generateScript(state, ui); });
+    full.reset();
     ASSERT_EQ(run.exitCode, 0) << run.transcript;
     EXPECT_FALSE(ok);
     const std::string box = test::transcriptLine(run.transcript, "message");
@@ -216,6 +228,9 @@ TEST(GeneratorTest, FailuresAreToldAndReturned) {
     EXPECT_NE(box.find("\"title\":\"Quorvel Scripting Wizard\""), std::string::npos) << box;
   }
   EXPECT_FALSE(std::filesystem::exists(temp.file("a.vbs")));  // target untouched
+  EXPECT_EQ(std::filesystem::file_size(bigTemplate), big.size()) << "the template is kept";
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(temp.path()), {}), 1)
+      << "no temporary file is left";
 }
 
 }  // namespace

@@ -1,10 +1,12 @@
 // platform/os/paths.h: the program folder, the shared data folder taken from
 // XDG_DATA_DIRS, existence tests and whole-file reading.
 #include "platform/os/paths.h"
+#include "platform/os/regular_file.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <filesystem>
 #include <optional>
 #include <ostream>
@@ -73,7 +75,7 @@ TEST(Paths, FileExists) {
 
   EXPECT_TRUE(fileExists(file)) << "an empty file is a file";
   EXPECT_TRUE(fileExists(folder.file("link")));
-  EXPECT_TRUE(fileExists("/dev/null")) << "anything but a folder counts";
+  EXPECT_FALSE(fileExists("/dev/null")) << "a device is no document";
   EXPECT_FALSE(fileExists(folder.file("sub")));
   EXPECT_FALSE(fileExists(folder.path()));
   EXPECT_FALSE(fileExists(folder.file("missing")));
@@ -114,6 +116,26 @@ TEST(Paths, ReadWholeFileFailures) {
     std::filesystem::permissions(locked, std::filesystem::perms::none);
     EXPECT_EQ(readWholeFile(locked), std::nullopt);
   }
+  const std::string big = folder.write("big.txt", std::string(1001, 'x'));
+  errno = 0;
+  EXPECT_EQ(readWholeFile(big, 1000), std::nullopt) << "over the limit";
+  EXPECT_EQ(errno, EFBIG);
+  EXPECT_EQ(readWholeFile(big, 1001)->size(), 1001u);
+}
+
+TEST(Paths, SameFileThroughLinks) {
+  TempFolder folder;
+  const std::string file = folder.write("t.vbt", "x");
+  const std::string other = folder.write("u.vbt", "x");
+  std::filesystem::create_symlink(file, folder.file("soft.vbt"));
+  std::filesystem::create_hard_link(file, folder.file("hard.vbt"));
+  EXPECT_TRUE(sameFile(file, file));
+  EXPECT_TRUE(sameFile(file, folder.file("soft.vbt")));
+  EXPECT_TRUE(sameFile(folder.file("hard.vbt"), file));
+  EXPECT_TRUE(sameFile(file, folder.path() + "/./t.vbt"));
+  EXPECT_FALSE(sameFile(file, other)) << "the same content is another file";
+  EXPECT_FALSE(sameFile(file, folder.file("missing")));
+  EXPECT_FALSE(sameFile(folder.file("missing"), folder.file("missing")));
 }
 
 }  // namespace

@@ -3,12 +3,18 @@
 #include "platform/os/text_file.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <iterator>
 
 #include <ostream>
 #include <string>
 #include <vector>
 
 #include "platform/os/paths.h"
+#include "tests/os/file_size_limit.h"
 #include "tests/os/temp_folder.h"
 
 namespace qv::os {
@@ -91,7 +97,10 @@ const TextCase kCases[] = {
     {"WriteLfAsCrLf", Direction::Write, 0, "a\r\nb\r\n", {"a\n", "b\n"}},
     {"WriteTextWithoutLf", Direction::Write, 0, "abc", {"abc"}},
     {"WriteSeveralLfInOnePiece", Direction::Write, 0, "\r\n\r\nx\r\n", {"\n\nx\n"}},
-    {"WriteCrLfAsCrCrLf", Direction::Write, 0, "a\r\r\n", {"a\r\n"}},
+    {"WriteCrLfKeptAsOnePair", Direction::Write, 0, "a\r\nb\r\n", {"a\r\nb\r\n"}},
+    {"WriteCrLfSplitAcrossWrites", Direction::Write, 0, "a\r\nb", {"a\r", "\nb"}},
+    {"WriteCrCrLfKeepsTheFirstCr", Direction::Write, 0, "a\r\r\n", {"a\r\r\n"}},
+    {"WriteCrThenTextThenLf", Direction::Write, 0, "\rx\r\n", {"\r", "x\n"}},
     {"WriteLoneCrKept", Direction::Write, 0, "a\rb", {"a\rb"}},
     {"WriteNothing", Direction::Write, 0, "", {}},
     {"WritePiecesJoined", Direction::Write, 0, "ab\r\nc", {"a", "b", "\n", "c"}},
@@ -195,9 +204,13 @@ TEST(TextWriter, FolderThatDoesNotExistIsNull) {
   EXPECT_EQ(TextWriter::open(folder.path(), TextWriter::Mode::Truncate), nullptr);
 }
 
+using qv::test::FileSizeLimit;
+
 TEST(TextWriter, FullDiskReportedAtClose) {
-  auto writer = TextWriter::open("/dev/full", TextWriter::Mode::Truncate);
+  TempFolder folder;
+  auto writer = TextWriter::open(folder.file("full.txt"), TextWriter::Mode::Truncate);
   ASSERT_NE(writer, nullptr);
+  FileSizeLimit full(4);
   EXPECT_TRUE(writer->write("a short text\n"));  // still in the buffer
   EXPECT_FALSE(writer->close());
   EXPECT_TRUE(writer->failed());
@@ -206,12 +219,120 @@ TEST(TextWriter, FullDiskReportedAtClose) {
 }
 
 TEST(TextWriter, FullDiskReportedByWrite) {
-  auto writer = TextWriter::open("/dev/full", TextWriter::Mode::Append);
+  TempFolder folder;
+  auto writer = TextWriter::open(folder.file("full.txt"), TextWriter::Mode::Append);
   ASSERT_NE(writer, nullptr);
+  FileSizeLimit full(4);
   EXPECT_FALSE(writer->write(std::string(2 * TextWriter::kBufferSize, 'x')));
   EXPECT_TRUE(writer->failed());
   EXPECT_FALSE(writer->write("x")) << "false once any write has failed";
   EXPECT_FALSE(writer->close());
+}
+
+// What is not a regular file is refused at once: a FIFO would block the
+// open, a device reads or swallows bytes without end.
+TEST(TextFiles, OnlyRegularFilesOpenAndNothingBlocks) {
+  TempFolder folder;
+  const std::string fifo = folder.file("fifo");
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  ::symlink("/dev/zero", folder.file("zero-link").c_str());
+  for (const std::string& path : {fifo, std::string("/dev/zero"), std::string("/dev/full"),
+                                  folder.file("zero-link"), folder.path()}) {
+    SCOPED_TRACE(path);
+    EXPECT_EQ(TextReader::open(path), nullptr);
+    for (auto mode : {TextWriter::Mode::Truncate, TextWriter::Mode::Append,
+                      TextWriter::Mode::Replace}) {
+      EXPECT_EQ(TextWriter::open(path, mode), nullptr);
+    }
+    EXPECT_EQ(readWholeFile(path), std::nullopt);
+    EXPECT_FALSE(fileExists(path));
+  }
+}
+
+// /proc/self/mem is a regular file whose first page cannot be read (EIO).
+TEST(TextReader, FailedReadIsNoEndOfFile) {
+  auto reader = TextReader::open("/proc/self/mem");
+  ASSERT_NE(reader, nullptr);
+  std::string line = "old";
+  EXPECT_FALSE(reader->readLine(line, 2000));
+  EXPECT_TRUE(reader->failed());
+  EXPECT_EQ(line, "");
+
+  TempFolder folder;
+  auto good = TextReader::open(folder.write("in.txt", "a\n"));
+  ASSERT_NE(good, nullptr);
+  while (good->readLine(line, 2000)) {
+  }
+  EXPECT_FALSE(good->failed()) << "the end of the file is no failure";
+}
+
+// ---- Replace: the target keeps what it held until the new file is whole.
+
+TEST(TextWriterReplace, NewFileTakesThePlaceWithTheOldPermissions) {
+  TempFolder folder;
+  const std::string path = folder.write("script.vbs", "old\r\n");
+  ::chmod(path.c_str(), 0751);
+  auto writer = TextWriter::open(path, TextWriter::Mode::Replace);
+  ASSERT_NE(writer, nullptr);
+  EXPECT_TRUE(writer->write("new\n"));
+  EXPECT_EQ(readWholeFile(path), "old\r\n") << "nothing changes before the close";
+  EXPECT_TRUE(writer->close());
+  EXPECT_EQ(readWholeFile(path), "new\r\n");
+  struct stat st;
+  ASSERT_EQ(::stat(path.c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 07777, 0751u);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1)
+      << "no temporary file is left";
+}
+
+TEST(TextWriterReplace, LinkKeptAndItsFileReplaced) {
+  TempFolder folder;
+  const std::string real = folder.write("real.vbs", "old");
+  const std::string link = folder.file("link.vbs");
+  ASSERT_EQ(::symlink(real.c_str(), link.c_str()), 0);
+  auto writer = TextWriter::open(link, TextWriter::Mode::Replace);
+  ASSERT_NE(writer, nullptr);
+  EXPECT_TRUE(writer->write("new"));
+  EXPECT_TRUE(writer->close());
+  EXPECT_TRUE(std::filesystem::is_symlink(link));
+  EXPECT_EQ(readWholeFile(real), "new");
+}
+
+TEST(TextWriterReplace, FailureKeepsTheTargetAndLeavesNothing) {
+  TempFolder folder;
+  const std::string path = folder.write("script.vbs", "old");
+  {
+    auto writer = TextWriter::open(path, TextWriter::Mode::Replace);
+    ASSERT_NE(writer, nullptr);
+    FileSizeLimit full(16);
+    EXPECT_FALSE(writer->write(std::string(2 * TextWriter::kBufferSize, 'x')));
+    EXPECT_FALSE(writer->close());
+  }
+  {
+    auto unclosed = TextWriter::open(path, TextWriter::Mode::Replace);
+    ASSERT_NE(unclosed, nullptr);
+    EXPECT_TRUE(unclosed->write("never closed"));
+  }
+  {
+    auto absent = TextWriter::open(folder.file("new.vbs"), TextWriter::Mode::Replace);
+    ASSERT_NE(absent, nullptr);
+    FileSizeLimit full(1);
+    absent->write("xx");
+    EXPECT_FALSE(absent->close());
+  }
+  EXPECT_EQ(readWholeFile(path), "old");
+  EXPECT_FALSE(std::filesystem::exists(folder.file("new.vbs"))) << "a missing target stays absent";
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1);
+}
+
+TEST(TextWriterReplace, MissingFolderOrUnwritableTargetIsNull) {
+  TempFolder folder;
+  EXPECT_EQ(TextWriter::open(folder.file("no/such/new.vbs"), TextWriter::Mode::Replace), nullptr);
+  if (::geteuid() != 0) {  // root writes anything
+    const std::string locked = folder.write("locked.vbs", "old");
+    ::chmod(locked.c_str(), 0444);
+    EXPECT_EQ(TextWriter::open(locked, TextWriter::Mode::Replace), nullptr);
+  }
 }
 
 TEST(TextWriter, WriteAfterCloseFails) {

@@ -256,8 +256,8 @@ TEST_F(WizardRuns, CancelOnEveryPageAsksAndYesEndsWithoutWriting) {
       EXPECT_TRUE(run.has(messageEvent(steps[at].question) +
                           ",\"title\":\"Quorvel Scripting Wizard\",\"icon\":\"question\""));
       if (confirmed) {
-        // The save-as page creates the file empty; nothing is written into it.
-        EXPECT_EQ(run.target, at > 2 ? std::optional<std::string>("") : std::nullopt);
+        // The save-as page's check leaves no empty file behind.
+        EXPECT_EQ(run.target, std::nullopt);
         EXPECT_FALSE(run.has("\"dialog\":\"COMPLETE\""));
       } else {
         EXPECT_EQ(run.target, crlf(kThreePages)
@@ -326,7 +326,7 @@ TEST_F(WizardRuns, SaveAsChecksTheFileBeforeAnyPage) {
     const char* name;
     std::string actions;       // on SAVEAS, ending with the page accepted
     std::string_view warning;  // expected refusal, if any
-    std::string acceptedName;  // file that must exist, empty, before the first page
+    std::string acceptedName;  // the file accepted before the first page
   };
   const Case cases[] = {
       {"empty", "set 1035\nclick 1010\nanswer ok\nset 1035 " + fresh + "\nclick 1010\n",
@@ -357,8 +357,10 @@ TEST_F(WizardRuns, SaveAsChecksTheFileBeforeAnyPage) {
       EXPECT_TRUE(run.has(messageEvent(c.warning) +
                           ",\"title\":\"Quorvel Scripting Wizard\",\"icon\":\"warning\""));
     }
-    // Accepting appends nothing: a new file is empty, an existing one kept.
-    EXPECT_EQ(run.target, c.acceptedName == "exists.vbs" ? "keep\r\n" : "");
+    // Accepting appends nothing: an existing file is kept, a new one is not
+    // left behind by the check.
+    EXPECT_EQ(run.target, c.acceptedName == "exists.vbs" ? std::optional<std::string>("keep\r\n")
+                                                         : std::nullopt);
     if (std::string_view(c.name).starts_with("existing")) {
       EXPECT_TRUE(run.has(messageEvent(texts::kOverwriteQuestion)));
       EXPECT_TRUE(run.line({"\"event\":\"dump\"", control(1035, "edit", existing)}).size() > 0);

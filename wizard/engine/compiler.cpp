@@ -11,14 +11,12 @@
 #include "wizard/engine/messages.h"
 #include "wizard/engine/param_list.h"
 #include "wizard/engine/tag_attributes.h"
+#include "wizard/engine/template_lines.h"
 #include "wizard/res/resources.h"
 
 namespace qv::wizard {
 namespace {
 
-// A line read takes at most 1,999 characters, its line feed included.
-constexpr std::size_t kLineCapacity = 2000;
-constexpr std::string_view kTagStart = "<PARAM:";
 constexpr std::string_view kTodo = "TODO:";
 
 struct Fault {
@@ -53,11 +51,12 @@ void appendJoined(std::optional<std::string>& joined, std::string_view item) {
 
 class TemplateCompiler {
  public:
-  explicit TemplateCompiler(WizardState& state) : state_(state) { line_.reserve(kLineCapacity); }
+  explicit TemplateCompiler(WizardState& state) : state_(state) { line_.reserve(kTemplateLineCapacity); }
 
-  // False with `fault_` set at the first faulty tag.
+  // False with `fault_` set at the first faulty tag. A failed read ends the
+  // run too, with no fault: the caller asks the reader.
   bool run(os::TextReader& reader) {
-    while (reader.readLine(line_, kLineCapacity)) {
+    while (reader.readLine(line_, kTemplateLineCapacity)) {
       ++state_.lineCount;
       if (!scanLine()) return false;
     }
@@ -168,7 +167,14 @@ bool compileTemplate(WizardState& state, ui::Ui& ui) {
   }
   state.lineCount = 0;
   TemplateCompiler compiler(state);
-  if (compiler.run(*reader)) return true;
+  const bool compiled = compiler.run(*reader);
+  // Part of a template is no template: a read error is told as the file
+  // that cannot be read, never compiled as if the file ended there.
+  if (reader->failed()) {
+    warn(ui, msg::kTemplateCannotOpen);
+    return false;
+  }
+  if (compiled) return true;
   showReport(state, ui, compiler.fault());
   return false;
 }

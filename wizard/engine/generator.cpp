@@ -12,14 +12,14 @@
 #include "wizard/engine/message_boxes.h"
 #include "wizard/engine/messages.h"
 #include "wizard/engine/param_list.h"
+#include "platform/os/regular_file.h"
 #include "wizard/engine/replacement_table.h"
+#include "wizard/engine/tag_attributes.h"
+#include "wizard/engine/template_lines.h"
 
 namespace qv::wizard {
 namespace {
 
-// A line read takes at most 1,998 characters, its line feed included.
-constexpr std::size_t kLineCapacity = 1999;
-constexpr std::string_view kTagStart = "<PARAM:";
 constexpr std::string_view kTypeAttribute = "Type=";
 
 // The working page's progress text and bar, when the page is open.
@@ -84,19 +84,23 @@ class ScriptGenerator {
   }
 
  private:
-  // `text` begins with "<PARAM:".
+  // `text` begins with "<PARAM:". The tag is read as the compiler reads it,
+  // so both agree on every tag: one with no attribute at all the compiler
+  // ignored, so it is copied; of two "Type=" the later counts.
   const Replacement* match(std::string_view text) const {
-    // Every named beginning continues with "Type=" and a name; the name's
-    // first letter rules out most of the table before any full comparison,
-    // and a letter that begins no name rules out all of it.
+    const TagAttributes attrs = parseTagAttributes(text.substr(kTagStart.size()));
+    if (!attrs.anyPiece) return nullptr;
+    // Only a tag that begins with "Type=" is recognised by its type name; the
+    // name's first letter rules out most of the table before any full
+    // comparison, and a letter that begins no name rules out all of it.
     const bool typed = startsWithNoCase(text.substr(kTagStart.size()), kTypeAttribute);
-    const char letter = typed && text.size() > kNameAt ? lowerAscii(text[kNameAt]) : '\0';
+    const std::string_view name = typed && attrs.type ? *attrs.type : std::string_view{};
+    const char letter = name.empty() ? '\0' : lowerAscii(name[0]);
     if (letters_[static_cast<unsigned char>(letter)]) {
       for (const Replacement& r : replacementTable()) {
         if (r.source == ReplacementSource::ByRecordKind) break;
-        if (lowerAscii(r.beginning[kNameAt]) == letter && startsWithNoCase(text, r.beginning)) {
-          return &r;
-        }
+        const std::string_view tableName = r.beginning.substr(kNameAt);
+        if (lowerAscii(tableName[0]) == letter && startsWithNoCase(name, tableName)) return &r;
       }
     }
     return cursor_ != nullptr ? &generalTag() : nullptr;
@@ -193,12 +197,20 @@ class ScriptGenerator {
 }  // namespace
 
 bool generateScript(WizardState& state, ui::Ui& ui) {
+  // Writing the script over its own template would destroy the template
+  // while it is read; the pages refuse it, and so does the generator.
+  if (os::sameFile(state.templatePath, state.targetPath)) {
+    warn(ui, msg::kTemplateIsTarget);
+    return false;
+  }
   auto in = os::TextReader::open(state.templatePath);
   if (!in) {
     warn(ui, msg::kGenerateTemplateCannotOpen);
     return false;
   }
-  auto out = os::TextWriter::open(state.targetPath, os::TextWriter::Mode::Truncate);
+  // The script is written beside the target and takes its place only when it
+  // is whole: a full disk or a failed read leaves the target as it was.
+  auto out = os::TextWriter::open(state.targetPath, os::TextWriter::Mode::Replace);
   if (!out) {
     in.reset();
     warn(ui, msg::kGenerateTargetCannotOpen);
@@ -209,18 +221,24 @@ bool generateScript(WizardState& state, ui::Ui& ui) {
   progress.show(true);
   ScriptGenerator generator(state, *out);
   std::string line;
-  line.reserve(kLineCapacity);
+  line.reserve(kTemplateLineCapacity);
   bool written = true;
   for (std::int32_t lineNumber = 1;; ++lineNumber) {
     progress.update(lineNumber);
-    if (!in->readLine(line, kLineCapacity)) break;
+    if (!in->readLine(line, kTemplateLineCapacity)) break;
     if (!generator.copyLine(line)) {
       written = false;  // a full disk: the rest cannot be written either
       break;
     }
   }
   progress.show(false);
+  const bool readFailed = in->failed();
   in.reset();
+  if (readFailed) {
+    out.reset();  // never closed: the target keeps what it held
+    warn(ui, msg::kTemplateCannotOpen);
+    return false;
+  }
   // Buffered text reaches the disk only here, so the close has the last word.
   written = out->close() && written;
   if (!written) {

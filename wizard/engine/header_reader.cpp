@@ -7,12 +7,10 @@
 #include "platform/os/text_file.h"
 #include "wizard/engine/message_boxes.h"
 #include "wizard/engine/messages.h"
+#include "wizard/engine/template_lines.h"
 
 namespace qv::wizard {
 namespace {
-
-// A line read takes at most 1,999 characters, its line feed included.
-constexpr std::size_t kLineCapacity = 2000;
 
 constexpr std::string_view kRemoteMarker = "WIZARD:REMOTE";
 constexpr std::string_view kParamsKey = "WIZARD:PARAMS=";
@@ -86,22 +84,19 @@ void showRemoteNotice(const WizardState& state, ui::Ui& ui) {
   inform(ui, text);
 }
 
-// Finds the header block of `path` and hands each of its lines, without its
-// line feed, to the key rules; other lines go to `description` when given.
-// False when the file cannot be read or the block is missing or unclosed.
-bool readHeaderBlock(WizardState& state, ui::Ui& ui, const std::string& path,
-                     std::string* description) {
-  auto reader = os::TextReader::open(path);
-  if (!reader) return false;
+enum class HeaderBlock { Found, Missing, Unreadable };
+
+HeaderBlock scanHeaderBlock(WizardState& state, ui::Ui& ui, os::TextReader& reader,
+                            std::string* description) {
   std::string line;
-  line.reserve(kLineCapacity);
+  line.reserve(kTemplateLineCapacity);
   for (;;) {
-    if (!reader->readLine(line, kLineCapacity)) return false;
+    if (!reader.readLine(line, kTemplateLineCapacity)) return HeaderBlock::Missing;
     if (isBlockMarker(line)) break;
   }
-  while (reader->readLine(line, kLineCapacity)) {
+  while (reader.readLine(line, kTemplateLineCapacity)) {
     const std::string_view text = withoutLineFeed(line);
-    if (isBlockMarker(text)) return true;
+    if (isBlockMarker(text)) return HeaderBlock::Found;
     if (textContains(text, kRemoteMarker)) {
       showRemoteNotice(state, ui);
     } else if (textContains(text, kParamsKey)) {
@@ -114,7 +109,28 @@ bool readHeaderBlock(WizardState& state, ui::Ui& ui, const std::string& path,
       appendDescriptionLine(text, *description);
     }
   }
-  return false;
+  return HeaderBlock::Missing;
+}
+
+// Finds the header block of `path` and hands each of its lines, without its
+// line feed, to the key rules; other lines go to `description` when given.
+// Missing when the block is absent or unclosed, or the file cannot be opened
+// (as before any read); Unreadable when a read fails, and then nothing read is
+// kept.
+HeaderBlock readHeaderBlock(WizardState& state, ui::Ui& ui, const std::string& path,
+                            std::string* description) {
+  auto reader = os::TextReader::open(path);
+  if (!reader) return HeaderBlock::Missing;
+  const std::string params = state.callingParams;
+  const std::string example = state.callingExample;
+  const std::string results = state.scriptResults;
+  const HeaderBlock found = scanHeaderBlock(state, ui, *reader, description);
+  if (!reader->failed()) return found;
+  state.callingParams = params;
+  state.callingExample = example;
+  state.scriptResults = results;
+  if (description != nullptr) description->clear();
+  return HeaderBlock::Unreadable;
 }
 
 std::string separator() {
@@ -128,7 +144,16 @@ std::string separator() {
 
 std::optional<std::string> readTemplateHeader(WizardState& state, ui::Ui& ui) {
   std::string description;
-  if (!readHeaderBlock(state, ui, state.templatePath, &description)) return std::nullopt;
+  switch (readHeaderBlock(state, ui, state.templatePath, &description)) {
+    case HeaderBlock::Found:
+      break;
+    case HeaderBlock::Missing:
+      return std::nullopt;
+    case HeaderBlock::Unreadable:
+      // Part of a header is not shown as if it were all of it.
+      warn(ui, msg::kTemplateCannotOpen);
+      return std::nullopt;
+  }
   const std::string line = separator();
   description.append(line);
   description.append("Compiling script ...\r\n");
@@ -142,7 +167,8 @@ std::optional<std::string> readTemplateHeader(WizardState& state, ui::Ui& ui) {
 }
 
 bool readScriptHeader(WizardState& state, ui::Ui& ui, const std::string& path) {
-  return readHeaderBlock(state, ui, path, nullptr);
+  // An unreadable script is told by the completion page, which reads it next.
+  return readHeaderBlock(state, ui, path, nullptr) == HeaderBlock::Found;
 }
 
 std::string callingParametersText(const WizardState& state) {

@@ -38,4 +38,9 @@ inline constexpr std::string_view kGenerateTargetCannotWrite =
     "Cannot generate the script - the target file could not be written. Please check that "
     "there is enough free disk space ...";
 
+// Save-as page, welcome page and generator.
+inline constexpr std::string_view kTemplateIsTarget =
+    "The template cannot be overwritten by the script generated from it. Please choose another "
+    "file ...";
+
 }  // namespace qv::wizard::msg

@@ -100,6 +100,9 @@ struct WizardState {
   std::string scriptResults;                 // 2000
   AnswerStore answers;
   std::string selectedServerName;  // 150: the server picked in a search dialog
+  // The last generation failed and none has succeeded since: the run then
+  // ends with exit status 1, so a caller can tell that no script was written.
+  bool generationFailed = false;
 
   // After a failed compile: empties the paths and every answer (but the two
   // domain texts), clears the seen flags, pageIndex and paramCount. The

@@ -2,21 +2,16 @@
 
 #include "platform/base/text.h"
 #include "platform/os/paths.h"
-#include "platform/os/text_file.h"
+#include "platform/os/regular_file.h"
 #include "wizard/res/dialogs/control_ids.h"
 #include "wizard/res/resources.h"
 #include "wizard/shell/command_line.h"
 #include "wizard/engine/message_boxes.h"
+#include "wizard/engine/messages.h"
 #include "wizard/shell/wizard_texts.h"
 
 namespace qv::wizard {
 namespace {
-
-// Opening for appending creates a missing file and proves it can be written.
-bool canWrite(const std::string& path) {
-  auto writer = os::TextWriter::open(path, os::TextWriter::Mode::Append);
-  return writer && writer->close();
-}
 
 class SaveAsProc final : public ui::DialogProc {
  public:
@@ -68,8 +63,12 @@ class SaveAsProc final : public ui::DialogProc {
       return;
     }
     removeQuotes(target);
+    if (os::sameFile(target, ctx_.state.templatePath)) {
+      warn(ctx_.ui(), msg::kTemplateIsTarget);
+      return;
+    }
     if (os::fileExists(target) && !askYesNo(ctx_.ui(), texts::kOverwriteQuestion)) return;
-    if (!canWrite(target)) {
+    if (!os::canReplaceFile(target)) {
       warn(ctx_.ui(), texts::kCannotAccessFile);
       return;
     }

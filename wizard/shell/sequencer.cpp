@@ -39,14 +39,23 @@ class SequencerProc final : public ui::DialogProc {
     if (!chooseAndCompile(self)) return;  // the welcome page posted the quit message
     if (runHeaderPage(ctx_) == kPageQuit) return;
     if (state.targetPath.empty() && runSaveAsPage(ctx_) == kPageQuit) return;
+    state.pageIndex = 1;
     if (!state.paramList.empty() && !walkPages()) {
       ui.postQuit(0);
       return;
     }
-    {
-      WorkingPage working(ctx_, self, WorkingPage::Progress::ForGenerator);
-      generateScript(state, ui);  // a failure has been reported; the script is shown regardless
+    // A failed generation has been reported and left the target as it was;
+    // the ready page comes back with every answer kept, to try again (after
+    // freeing disk space, say), go back, or cancel.
+    while (!generate(self)) {
+      state.generationFailed = true;
+      state.pageIndex = state.paramCount + 1;  // past the last page: the ready page
+      if (!walkPages()) {
+        ui.postQuit(0);
+        return;
+      }
     }
+    state.generationFailed = false;
     runCompletePage(ctx_);
     ui.postQuit(0);
   }
@@ -74,10 +83,15 @@ class SequencerProc final : public ui::DialogProc {
     }
   }
 
-  // The parameter pages and the ready page; true to generate.
+  bool generate(ui::Dialog& self) {
+    WorkingPage working(ctx_, self, WorkingPage::Progress::ForGenerator);
+    return generateScript(ctx_.state, ctx_.ui());
+  }
+
+  // The parameter pages from state.pageIndex on, and the ready page; true to
+  // generate.
   bool walkPages() {
     WizardState& state = ctx_.state;
-    state.pageIndex = 1;
     for (;;) {
       const int result = showPageAt(ctx_, state.pageIndex);
       if (result == kPageQuit || result == kPageAbort) return false;

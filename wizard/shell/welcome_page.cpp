@@ -2,10 +2,12 @@
 
 #include "platform/base/text.h"
 #include "platform/os/paths.h"
+#include "platform/os/regular_file.h"
 #include "wizard/res/dialogs/control_ids.h"
 #include "wizard/res/resources.h"
 #include "wizard/shell/launching.h"
 #include "wizard/engine/message_boxes.h"
+#include "wizard/engine/messages.h"
 #include "wizard/shell/wizard_texts.h"
 
 namespace qv::wizard {
@@ -52,7 +54,13 @@ class WelcomeProc final : public ui::DialogProc {
     request.bufferCapacity = cap::kPath;
     request.pathMustExist = true;
     if (auto chosen = ctx_.ui().openFile(request)) {
-      state.templatePath = cutToCapacity(*chosen, cap::kPath);
+      std::string templatePath = cutToCapacity(*chosen, cap::kPath);
+      // A target named on the command line would overwrite this template.
+      if (!state.targetPath.empty() && os::sameFile(templatePath, state.targetPath)) {
+        warn(ctx_.ui(), msg::kTemplateIsTarget);
+        return;
+      }
+      state.templatePath = std::move(templatePath);
       if (!state.templatePath.empty()) {
         dialog.end(kPageNext);
         return;

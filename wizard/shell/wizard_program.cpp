@@ -40,7 +40,7 @@ int runWizardProgram(ui::Platform& platform, const WizardEnvironment& env,
   window->send(kStartMessage, 1, 0);
   ui.runMessageLoop();
   ui.unregisterWindowClass(kMainWindowClass);
-  return 0;
+  return state.generationFailed ? 1 : 0;
 }
 
 }  // namespace qv::wizard
