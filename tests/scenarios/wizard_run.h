@@ -17,6 +17,7 @@
 #include "platform/os/paths.h"
 #include "platform/ui/script/json_line.h"
 #include "platform/ui/script/script_run.h"
+#include "tests/scenarios/message_hook.h"
 #include "wizard/shell/environment.h"
 #include "wizard/shell/wizard_program.h"
 
@@ -103,11 +104,17 @@ class WizardHarness {
 
   // Runs the program with `args`; `targetName` names the file (under the
   // temporary folder) whose bytes the result carries.
+  // `onMessage`, when given, is called after each message box is answered.
   WizardRun run(std::string_view script, const std::vector<std::string>& args = {},
-                std::string_view targetName = "out.vbs",
-                ui::script::ScriptSettings settings = {}) const {
+                std::string_view targetName = "out.vbs", ui::script::ScriptSettings settings = {},
+                MessageHook::Hook onMessage = {}) const {
     const auto result = ui::script::runScriptText(
-        script, [&](ui::Platform& platform) { return runWizardProgram(platform, env, args); },
+        script,
+        [&](ui::Platform& platform) {
+          if (!onMessage) return runWizardProgram(platform, env, args);
+          MessageHook hooked(platform, onMessage);
+          return runWizardProgram(hooked, env, args);
+        },
         std::move(settings));
     WizardRun run;
     run.exitCode = result.exitCode;

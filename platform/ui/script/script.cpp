@@ -1,6 +1,7 @@
 #include "platform/ui/script/script.h"
 
 #include <cerrno>
+#include <climits>
 #include <cstdlib>
 
 namespace qv::ui::script {
@@ -155,6 +156,12 @@ bool parseLine(std::string_view line, Action& action, std::string& message) {
     case Verb::Wait:
       if (!toNumber(nextField(rest), action.a) || action.a < 0) {
         message = std::string(word) + " needs a number";
+        return false;
+      }
+      // Longer waits would only stand for a script that hangs; ids are ints.
+      if (action.verb == Verb::Wait ? action.a > kLongestWaitMs : action.a > INT_MAX) {
+        message = action.verb == Verb::Wait ? "wait takes at most 86400000 ms (one day)"
+                                            : std::string(word) + " number out of range";
         return false;
       }
       action.id = static_cast<int>(action.a);

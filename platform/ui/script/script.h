@@ -49,6 +49,11 @@ struct ParseError {
   std::string message;
 };
 
+// The longest `wait` a script may ask for: one day of virtual time.
+inline constexpr long long kLongestWaitMs = 86'400'000;
+// The largest script file read.
+inline constexpr std::size_t kLargestScriptBytes = 16 * 1024 * 1024;
+
 // Resolves \n, \r, \t and \\ in a TEXT field.
 std::string unescapeText(std::string_view text);
 

@@ -63,9 +63,14 @@ bool readScriptSettings(ScriptSettings& settings, std::string& error) {
     error = "QV_UI=script needs QV_UI_SCRIPT, the file of user actions";
     return false;
   }
-  auto content = os::readWholeFile(path);
+  // A script is a regular file of sensible size: a FIFO, a device or a huge
+  // file would block or never end, and is refused at once.
+  auto content = os::readWholeFile(path, kLargestScriptBytes);
   if (!content) {
-    error = std::string("cannot read the script ") + path + ": " + std::strerror(errno);
+    const char* why = errno == EFBIG    ? "it is larger than 16 MiB"
+                      : errno == EINVAL ? "it is not a regular file"
+                                        : std::strerror(errno);
+    error = std::string("cannot read the script ") + path + ": " + why;
     return false;
   }
   settings.script = std::move(*content);
