@@ -30,7 +30,6 @@ bool folderExists(const std::string& path);
 // The whole content of a regular file, read without translation; nullopt
 // (errno set) when the file cannot be opened or read, is no regular file, or
 // holds more than `maxBytes` (EFBIG).
-std::optional<std::string> readWholeFile(const std::string& path,
-                                         std::size_t maxBytes = SIZE_MAX);
+std::optional<std::string> readWholeFile(const std::string& path, std::size_t maxBytes = SIZE_MAX);
 
 }  // namespace qv::os

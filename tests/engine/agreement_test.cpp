@@ -8,11 +8,11 @@
 #include <string>
 
 #include "tests/engine/engine_support.h"
+#include "wizard/engine/compile_report.h"
 #include "wizard/engine/compiler.h"
 #include "wizard/engine/generator.h"
 #include "wizard/engine/messages.h"
 #include "wizard/engine/param_list.h"
-#include "wizard/engine/compile_report.h"
 
 namespace qv::wizard {
 namespace {
@@ -86,7 +86,8 @@ TEST_P(Agreement, AnswersLandInTheTagsThatWereAnswered) {
   const auto run = test::runWithUi("", [&](ui::Ui& ui) {
     ASSERT_TRUE(compileTemplate(state, ui));
     ASSERT_EQ(state.paramCount, c.records);
-    for (const auto& [ordinal, answer] : c.answers) recordAt(state.paramList, ordinal)->answer = answer;
+    for (const auto& [ordinal, answer] : c.answers)
+      recordAt(state.paramList, ordinal)->answer = answer;
     state.answers.messageText = c.messageText;
     ASSERT_TRUE(generateScript(state, ui));
   });
@@ -103,9 +104,8 @@ TEST(Agreement, TagCutByTheLineLimitIsACompileError) {
   test::TempFolder temp;
   WizardState state;
   state.templatePath = temp.write("t.vbt", longLine(1999 - 20));
-  const auto run = test::runWithUi("dialog COMPILE_ERROR\ndump\nclick 1\n", [&](ui::Ui& ui) {
-    EXPECT_FALSE(compileTemplate(state, ui));
-  });
+  const auto run = test::runWithUi("dialog COMPILE_ERROR\ndump\nclick 1\n",
+                                   [&](ui::Ui& ui) { EXPECT_FALSE(compileTemplate(state, ui)); });
   ASSERT_EQ(run.exitCode, 0) << run.transcript;
   const std::string dump = test::transcriptLine(run.transcript, "dump");
   EXPECT_NE(dump.find(test::jsonString(msg::kMissingEndTag)), std::string::npos) << dump;

@@ -24,8 +24,8 @@ void fillAnswers(qv::wizard::WizardState& state) {
     r->selection = n % 3 - 1;
   }
   AnswerStore& a = state.answers;
-  for (std::string* text : {&a.messageTitle, &a.messageText, &a.smtpServer, &a.userId,
-                            &a.password, &a.domainName, &a.domainDc, &a.odbcDsn}) {
+  for (std::string* text : {&a.messageTitle, &a.messageText, &a.smtpServer, &a.userId, &a.password,
+                            &a.domainName, &a.domainDc, &a.odbcDsn}) {
     *text = "line1\r\nline2\nline3\r";
   }
   a.smtpPort = 25;

@@ -46,7 +46,8 @@ std::uint32_t codePoint(std::string_view s, std::size_t i, std::size_t n) {
   const auto c = static_cast<unsigned char>(s[i]);
   if (n == 1) return c;
   std::uint32_t cp = c & (0x7F >> n);
-  for (std::size_t k = 1; k < n; ++k) cp = (cp << 6) | (static_cast<unsigned char>(s[i + k]) & 0x3F);
+  for (std::size_t k = 1; k < n; ++k)
+    cp = (cp << 6) | (static_cast<unsigned char>(s[i + k]) & 0x3F);
   return cp;
 }
 
@@ -106,21 +107,38 @@ class Parser {
         if (p_ >= t_.size()) fail();
         const char e = t_[p_++];
         switch (e) {
-          case '"': out.push_back('"'); break;
-          case '\\': out.push_back('\\'); break;
-          case '/': out.push_back('/'); break;
-          case 'b': out.push_back('\b'); break;
-          case 'f': out.push_back('\f'); break;
-          case 'n': out.push_back('\n'); break;
-          case 'r': out.push_back('\r'); break;
-          case 't': out.push_back('\t'); break;
+          case '"':
+            out.push_back('"');
+            break;
+          case '\\':
+            out.push_back('\\');
+            break;
+          case '/':
+            out.push_back('/');
+            break;
+          case 'b':
+            out.push_back('\b');
+            break;
+          case 'f':
+            out.push_back('\f');
+            break;
+          case 'n':
+            out.push_back('\n');
+            break;
+          case 'r':
+            out.push_back('\r');
+            break;
+          case 't':
+            out.push_back('\t');
+            break;
           case 'u': {
             const unsigned u = hex4();
             if (u >= 0xD800 && u <= 0xDFFF) fail();  // the writer never splits pairs
             out.push_back(u);
             break;
           }
-          default: fail();
+          default:
+            fail();
         }
         continue;
       }

@@ -240,8 +240,8 @@ TEST(TextFiles, OnlyRegularFilesOpenAndNothingBlocks) {
                                   folder.file("zero-link"), folder.path()}) {
     SCOPED_TRACE(path);
     EXPECT_EQ(TextReader::open(path), nullptr);
-    for (auto mode : {TextWriter::Mode::Truncate, TextWriter::Mode::Append,
-                      TextWriter::Mode::Replace}) {
+    for (auto mode :
+         {TextWriter::Mode::Truncate, TextWriter::Mode::Append, TextWriter::Mode::Replace}) {
       EXPECT_EQ(TextWriter::open(path, mode), nullptr);
     }
     EXPECT_EQ(readWholeFile(path), std::nullopt);

@@ -107,8 +107,8 @@ TEST_F(HostileProcess, TranscriptThatCannotBeWrittenEndsTheRunWithTwo) {
   const std::string script = write("a.script", "dialog 102\nclick 1003\nwait 60000\nkey escape\n");
   const std::string browser = command("qvbrowser", script, "server,8080,RecConsoleStatus.qvp");
   // At once, and in the middle of the run (a file limit of 512 bytes).
-  const Outcome full = run(command("qvbrowser", script, "server,8080,RecConsoleStatus.qvp",
-                                   "/dev/full"));
+  const Outcome full =
+      run(command("qvbrowser", script, "server,8080,RecConsoleStatus.qvp", "/dev/full"));
   const Outcome cut = run("trap \"\" XFSZ; ulimit -f 1; " + browser);
   for (const Outcome& o : {full, cut}) {
     EXPECT_EQ(o.exitCode, 2) << o.stderrText;

@@ -37,8 +37,7 @@ class ReliabilityRuns : public ::testing::Test {
  protected:
   void SetUp() override { templ_ = h.write("t.vbt", kOnePage); }
   std::size_t filesIn(const std::string& folder) const {
-    return static_cast<std::size_t>(
-        std::distance(std::filesystem::directory_iterator(folder), {}));
+    return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(folder), {}));
   }
   WizardHarness h;
   std::string templ_;
@@ -67,11 +66,10 @@ TEST_F(ReliabilityRuns, SaveAsRefusesTheTemplateByAnyNameAndKeepsThePage) {
 TEST_F(ReliabilityRuns, WelcomeRefusesATemplateThatIsTheCommandLineTarget) {
   const std::string other = h.write("other.vbt", kOnePage);
   // "Overwrite the file" (Escape) for the template named as the target.
-  const WizardRun run =
-      h.run("dialog FILE_EXISTS\nkey escape\n" + welcome(templ_) + "answer ok\nclick 1010\nfile " +
-                other + "\n" +
-                str(kHeader) + str(kAnswer) + str(kReadyNext) + "dialog COMPLETE\nclick 1\n",
-            {templ_}, "t.vbt");
+  const WizardRun run = h.run("dialog FILE_EXISTS\nkey escape\n" + welcome(templ_) +
+                                  "answer ok\nclick 1010\nfile " + other + "\n" + str(kHeader) +
+                                  str(kAnswer) + str(kReadyNext) + "dialog COMPLETE\nclick 1\n",
+                              {templ_}, "t.vbt");
   EXPECT_RUN_EXIT(run, 0);
   EXPECT_TRUE(run.has(messageEvent(msg::kTemplateIsTarget)));
   EXPECT_EQ(run.count("\"event\":\"open\",\"dialog\":\"START-WIZARD\""), 2)
@@ -100,12 +98,12 @@ TEST_F(ReliabilityRuns, FailedGenerationReturnsToReadyWithTheAnswersKept) {
     SCOPED_TRACE(c.name);
     std::optional<qv::test::FileSizeLimit> fullDisk(std::in_place, 1);
     const bool freeSpace = std::string_view(c.name).starts_with("retry");
-    const WizardRun run = h.run(
-        "dialog FILE_EXISTS\nkey escape\n" + welcome(templ_) + str(kHeader) + str(kAnswer) +
-            str(kReadyNext) + "answer ok\n" + c.afterFailure,
-        {target}, "out.vbs", {}, [&](std::string_view text) {
-          if (freeSpace && text == msg::kGenerateTargetCannotWrite) fullDisk.reset();
-        });
+    const WizardRun run =
+        h.run("dialog FILE_EXISTS\nkey escape\n" + welcome(templ_) + str(kHeader) + str(kAnswer) +
+                  str(kReadyNext) + "answer ok\n" + c.afterFailure,
+              {target}, "out.vbs", {}, [&](std::string_view text) {
+                if (freeSpace && text == msg::kGenerateTargetCannotWrite) fullDisk.reset();
+              });
     fullDisk.reset();
     EXPECT_RUN_EXIT(run, c.exitCode);
     EXPECT_TRUE(run.has(failed));
@@ -140,17 +138,15 @@ TEST_F(ReliabilityRuns, NoRegularFileAsTargetIsNoScriptAndNeverWritten) {
   for (const std::string& target : {fifo, std::string("/dev/full")}) {
     SCOPED_TRACE(target);
     // Not an existing script (no question), and refused when it would be written.
-    const WizardRun onCommandLine =
-        h.run(welcome(templ_) + str(kHeader) + str(kAnswer) + str(kReadyNext) + "answer ok\n" +
-                  str(kReadyCancel),
-              {target});
+    const WizardRun onCommandLine = h.run(welcome(templ_) + str(kHeader) + str(kAnswer) +
+                                              str(kReadyNext) + "answer ok\n" + str(kReadyCancel),
+                                          {target});
     EXPECT_RUN_EXIT(onCommandLine, 1);
     EXPECT_FALSE(onCommandLine.has("FILE_EXISTS"));
     EXPECT_TRUE(onCommandLine.has(messageEvent(msg::kGenerateTargetCannotOpen)));
 
-    const WizardRun onSaveAs =
-        h.run(welcome(templ_) + str(kHeader) + "dialog SAVEAS\nset 1035 " + target +
-              "\nclick 1010\nanswer ok\nkey escape\nanswer yes\n");
+    const WizardRun onSaveAs = h.run(welcome(templ_) + str(kHeader) + "dialog SAVEAS\nset 1035 " +
+                                     target + "\nclick 1010\nanswer ok\nkey escape\nanswer yes\n");
     EXPECT_RUN_EXIT(onSaveAs, 0);
     EXPECT_TRUE(onSaveAs.has(messageEvent(texts::kCannotAccessFile)));
   }
@@ -165,8 +161,8 @@ TEST_F(ReliabilityRuns, SaveAsCheckLeavesNoFileBehind) {
   EXPECT_RUN_EXIT(run, 0);
   EXPECT_FALSE(std::filesystem::exists(h.path("new.vbs")));
   // The next run does not find a script to overwrite.
-  const WizardRun again = h.run(welcome(templ_) + str(kHeader) + str(kQuitAtText),
-                                {h.path("new.vbs")});
+  const WizardRun again =
+      h.run(welcome(templ_) + str(kHeader) + str(kQuitAtText), {h.path("new.vbs")});
   EXPECT_RUN_EXIT(again, 0);
   EXPECT_FALSE(again.has("FILE_EXISTS"));
 }

@@ -51,7 +51,9 @@ void appendJoined(std::optional<std::string>& joined, std::string_view item) {
 
 class TemplateCompiler {
  public:
-  explicit TemplateCompiler(WizardState& state) : state_(state) { line_.reserve(kTemplateLineCapacity); }
+  explicit TemplateCompiler(WizardState& state) : state_(state) {
+    line_.reserve(kTemplateLineCapacity);
+  }
 
   // False with `fault_` set at the first faulty tag. A failed read ends the
   // run too, with no fault: the caller asks the reader.

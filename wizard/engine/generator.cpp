@@ -7,12 +7,12 @@
 #include <string_view>
 
 #include "platform/base/text.h"
+#include "platform/os/regular_file.h"
 #include "platform/os/text_file.h"
 #include "platform/ui/dialog.h"
 #include "wizard/engine/message_boxes.h"
 #include "wizard/engine/messages.h"
 #include "wizard/engine/param_list.h"
-#include "platform/os/regular_file.h"
 #include "wizard/engine/replacement_table.h"
 #include "wizard/engine/tag_attributes.h"
 #include "wizard/engine/template_lines.h"

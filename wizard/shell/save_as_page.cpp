@@ -3,11 +3,11 @@
 #include "platform/base/text.h"
 #include "platform/os/paths.h"
 #include "platform/os/regular_file.h"
+#include "wizard/engine/message_boxes.h"
+#include "wizard/engine/messages.h"
 #include "wizard/res/dialogs/control_ids.h"
 #include "wizard/res/resources.h"
 #include "wizard/shell/command_line.h"
-#include "wizard/engine/message_boxes.h"
-#include "wizard/engine/messages.h"
 #include "wizard/shell/wizard_texts.h"
 
 namespace qv::wizard {
