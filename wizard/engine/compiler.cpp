@@ -49,9 +49,23 @@ void appendJoined(std::optional<std::string>& joined, std::string_view item) {
   }
 }
 
+std::string_view tagTextAt(std::string_view tag) {
+  const std::size_t end = tag.find('>');
+  return end == std::string_view::npos ? withoutLineFeed(tag) : tag.substr(0, end + 1);
+}
+
+constexpr std::string_view kLongLine =
+    "line longer than 1998 characters: the wizard reads it as several lines";
+constexpr std::string_view kSecondTag = "second tag on a line: the wizard compiles only the first";
+constexpr std::string_view kTypeNotFirst =
+    "Type= is not the tag's first attribute: the generator will not recognise the type";
+
 class TemplateCompiler {
  public:
-  explicit TemplateCompiler(WizardState& state) : state_(state) {
+  // With `findings` the compiler checks: it goes on after a fault and notes
+  // warnings; without, it stops at the first fault.
+  TemplateCompiler(WizardState& state, std::vector<CompileFinding>* findings)
+      : state_(state), findings_(findings) {
     line_.reserve(kTemplateLineCapacity);
   }
 
@@ -61,13 +75,31 @@ class TemplateCompiler {
     while (reader.readLine(line_, kTemplateLineCapacity)) {
       ++state_.lineCount;
       if (!scanLine()) return false;
+      if (findings_ != nullptr) countEditorLine();
     }
+    if (findings_ != nullptr && lineLength_ > 0) endEditorLine();
     return true;
   }
 
   const Fault& fault() const { return fault_; }
 
  private:
+  // The compiler counts the pieces it reads; an editor counts line feeds.
+  void countEditorLine() {
+    lineLength_ += withoutLineFeed(line_).size();
+    if (!line_.empty() && line_.back() == '\n') endEditorLine();
+  }
+  void endEditorLine() {
+    if (lineLength_ > kLongestWholeLine) note(false, kLongLine, {});
+    ++editorLine_;
+    lineLength_ = 0;
+  }
+
+  void note(bool error, std::string_view message, std::string_view tagText) {
+    findings_->push_back(
+        {error, editorLine_, std::string(message), cutToCapacity(tagText, kReportTextCapacity)});
+  }
+
   bool scanLine() {
     const std::string_view line = line_;
     for (std::size_t i = 0; i < line.size(); ++i) {
@@ -79,13 +111,33 @@ class TemplateCompiler {
           case TagOutcome::Ignored:
             break;
           case TagOutcome::Done:
+            if (findings_ != nullptr) noteSecondTag(line.substr(i + 1));
             return true;  // one tag per line
           case TagOutcome::Faulty:
-            return false;
+            if (findings_ == nullptr) return false;
+            note(true, fault_.message, fault_.tagText);
+            return true;  // the rest of the piece is not looked at, as if it stopped here
         }
       }
     }
     return true;
+  }
+
+  // A tag after the line's compiled one is never compiled, though the
+  // generator replaces it. One of a group whose record is made already
+  // needs none of its own.
+  void noteSecondTag(std::string_view rest) {
+    for (std::size_t at = findNoCase(rest, kTagStart); at != std::string_view::npos;
+         at = findNoCase(rest, kTagStart)) {
+      const std::string_view tag = rest.substr(at);
+      const TagAttributes attrs = parseTagAttributes(tag.substr(kTagStart.size()));
+      rest = rest.substr(at + 1);
+      if (!attrs.anyPiece) continue;
+      const ParamKind kind = attrs.type ? kindForTypeName(*attrs.type) : ParamKind::None;
+      if (isGroupedKind(kind) && state_.seen[static_cast<int>(kind)]) continue;
+      note(false, kSecondTag, tagTextAt(tag));
+      return;
+    }
   }
 
   TagOutcome fail(std::string_view message, std::string_view tagText) {
@@ -106,6 +158,9 @@ class TemplateCompiler {
     if (kind == ParamKind::None) return fail(msg::kUnknownType, tagText);
     if (asksQuestion(kind) && (!attrs.question || attrs.question->empty())) {
       return fail(msg::kNoQuestion, tagText);
+    }
+    if (findings_ != nullptr && !startsWithNoCase(tag.substr(kTagStart.size()), "Type=")) {
+      note(false, kTypeNotFirst, tagText);
     }
     const bool grouped = isGroupedKind(kind);
     if (grouped && state_.seen[static_cast<int>(kind)]) return TagOutcome::Done;
@@ -145,6 +200,9 @@ class TemplateCompiler {
   }
 
   WizardState& state_;
+  std::vector<CompileFinding>* findings_;
+  std::int32_t editorLine_ = 1;
+  std::size_t lineLength_ = 0;
   std::string line_;
   std::vector<DataItem> items_;
   Fault fault_;
@@ -168,7 +226,7 @@ bool compileTemplate(WizardState& state, ui::Ui& ui) {
     return false;
   }
   state.lineCount = 0;
-  TemplateCompiler compiler(state);
+  TemplateCompiler compiler(state, nullptr);
   const bool compiled = compiler.run(*reader);
   // Part of a template is no template: a read error is told as the file
   // that cannot be read, never compiled as if the file ended there.
@@ -179,6 +237,16 @@ bool compileTemplate(WizardState& state, ui::Ui& ui) {
   if (compiled) return true;
   showReport(state, ui, compiler.fault());
   return false;
+}
+
+bool checkTemplate(WizardState& state, std::vector<CompileFinding>& findings) {
+  state.todoFound = 0;
+  state.lineCount = 0;
+  auto reader = os::TextReader::open(state.templatePath);
+  if (!reader) return false;
+  TemplateCompiler compiler(state, &findings);
+  compiler.run(*reader);
+  return !reader->failed();
 }
 
 }  // namespace qv::wizard

@@ -142,11 +142,12 @@ std::string separator() {
 
 }  // namespace
 
-std::optional<std::string> readTemplateHeader(WizardState& state, ui::Ui& ui) {
+std::optional<std::string> readHeaderDescription(WizardState& state, ui::Ui& ui,
+                                                 const std::string& path) {
   std::string description;
-  switch (readHeaderBlock(state, ui, state.templatePath, &description)) {
+  switch (readHeaderBlock(state, ui, path, &description)) {
     case HeaderBlock::Found:
-      break;
+      return description;
     case HeaderBlock::Missing:
       return std::nullopt;
     case HeaderBlock::Unreadable:
@@ -154,6 +155,13 @@ std::optional<std::string> readTemplateHeader(WizardState& state, ui::Ui& ui) {
       warn(ui, msg::kTemplateCannotOpen);
       return std::nullopt;
   }
+  return std::nullopt;
+}
+
+std::optional<std::string> readTemplateHeader(WizardState& state, ui::Ui& ui) {
+  std::optional<std::string> found = readHeaderDescription(state, ui, state.templatePath);
+  if (!found) return std::nullopt;
+  std::string& description = *found;
   const std::string line = separator();
   description.append(line);
   description.append("Compiling script ...\r\n");
@@ -164,6 +172,37 @@ std::optional<std::string> readTemplateHeader(WizardState& state, ui::Ui& ui) {
   description.append("Compilation successful ...\r\n");
   description.append(line);
   return description;
+}
+
+std::optional<HeaderOutline> outlineHeader(const std::string& path) {
+  auto reader = os::TextReader::open(path);
+  if (!reader) return std::nullopt;
+  HeaderOutline outline;
+  std::string line;
+  line.reserve(kTemplateLineCapacity);
+  std::int32_t editorLine = 1;
+  // The lines are told by the same pieces and rules as scanHeaderBlock's.
+  for (; reader->readLine(line, kTemplateLineCapacity);
+       editorLine += !line.empty() && line.back() == '\n' ? 1 : 0) {
+    const std::string_view text = withoutLineFeed(line);
+    if (!outline.opened) {
+      if (isBlockMarker(text)) {
+        outline.opened = true;
+        outline.firstLine = editorLine;
+      }
+    } else if (isBlockMarker(text)) {
+      outline.closed = true;
+      break;
+    } else if (textContains(text, kRemoteMarker)) {
+      continue;
+    } else if (textContains(text, kParamsKey)) {
+      outline.hasParams = true;
+    } else if (!textContains(text, kExampleKey) && textContains(text, kResultsKey)) {
+      outline.hasResults = true;
+    }
+  }
+  if (reader->failed()) return std::nullopt;
+  return outline;
 }
 
 bool readScriptHeader(WizardState& state, ui::Ui& ui, const std::string& path) {

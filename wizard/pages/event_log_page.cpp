@@ -11,15 +11,14 @@ namespace {
 
 namespace id = ids::event_log;
 
-// The list's entries with the values of the event log's entry types.
-struct EventType {
-  std::string_view label;
-  std::int32_t value;
-};
-constexpr std::array<EventType, 3> kTypes{{{"Error", 1}, {"Warning", 2}, {"Information", 4}}};
+constexpr std::array<EventTypeEntry, 3> kTypes{{{"Error", 1}, {"Warning", 2}, {"Information", 4}}};
 constexpr int kInformationEntry = 2;
 
 }  // namespace
+
+std::span<const EventTypeEntry> eventTypeEntries() {
+  return kTypes;
+}
 
 void EventLogPage::fill(ui::Dialog& dialog) {
   const AnswerStore& a = ctx().state.answers;

@@ -2,9 +2,20 @@
 // for the local PC) and the type of the entry.
 #pragma once
 
+#include <cstdint>
+#include <span>
+#include <string_view>
+
 #include "wizard/pages/param_page.h"
 
 namespace qv::wizard {
+
+// The type list's entries, in list order, with the event log's values.
+struct EventTypeEntry {
+  std::string_view label;
+  std::int32_t value;
+};
+std::span<const EventTypeEntry> eventTypeEntries();
 
 class EventLogPage final : public ParamPage {
  public:
