@@ -2,8 +2,9 @@
 
 #include "cli/commands.h"
 #include "cli/template_check.h"
+#include "platform/os/paths.h"
 #include "wizard/answers/answers_file.h"
-#include "wizard/engine/template_param.h"
+#include "wizard/answers/answers_listing.h"
 
 namespace qv::cli {
 
@@ -13,7 +14,7 @@ std::optional<std::vector<wizard::GivenAnswer>> gatherAnswers(
   std::vector<wizard::GivenAnswer> given;
   bool faulty = false;
   if (answersFile) {
-    const std::optional<std::string> text = wizard::readWholeFile(*answersFile);
+    const std::optional<std::string> text = os::readWholeFile(*answersFile);
     if (!text) {
       err << *answersFile << ": error: cannot be read\n";
       status = kExitUnreadable;
@@ -47,44 +48,8 @@ std::optional<std::vector<wizard::GivenAnswer>> gatherAnswers(
 void printProblems(const std::vector<wizard::AnswerProblem>& problems, std::ostream& err) {
   for (const wizard::AnswerProblem& p : problems) {
     err << p.source << ':' << p.key << ": " << (p.error ? "error" : "warning") << ": "
-        << oneLine(p.message) << '\n';
+        << wizard::flattenedLine(p.message) << '\n';
   }
-}
-
-namespace {
-
-void comment(std::string& text, std::string_view label, std::string_view value) {
-  text += "# ";
-  text += label;
-  text += oneLine(value);
-  text += '\n';
-}
-
-}  // namespace
-
-std::string answersFileText(const std::vector<wizard::AnswerSlot>& slots) {
-  std::string text = "# Answers for qvscript render: KEY = VALUE (see qvscript(1)).\n";
-  const wizard::TemplateParam* page = nullptr;
-  for (const wizard::AnswerSlot& slot : slots) {
-    text += '\n';
-    if (slot.record != page) {
-      page = slot.record;
-      comment(text, "Page: ", wizard::pageResourceFor(*page));
-      if (page->question) comment(text, "", *page->question);
-      if (page->help) comment(text, "Help: ", *page->help);
-    }
-    comment(text, "Default: ", slot.value);
-    if (!slot.choices.empty()) {
-      std::string choices;
-      for (const std::string& choice : slot.choices) {
-        if (!choices.empty()) choices += " | ";
-        choices += choice;
-      }
-      comment(text, "Choices: ", choices);
-    }
-    text += wizard::answerLineText(slot.key, slot.value);
-  }
-  return text;
 }
 
 }  // namespace qv::cli

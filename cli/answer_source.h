@@ -19,7 +19,4 @@ std::optional<std::vector<wizard::GivenAnswer>> gatherAnswers(
 
 void printProblems(const std::vector<wizard::AnswerProblem>& problems, std::ostream& err);
 
-// The pages' answers with their comments, as `qvscript answers` writes them.
-std::string answersFileText(const std::vector<wizard::AnswerSlot>& slots);
-
 }  // namespace qv::cli

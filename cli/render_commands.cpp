@@ -8,7 +8,9 @@
 #include "cli/answer_source.h"
 #include "cli/commands.h"
 #include "cli/template_check.h"
+#include "platform/os/paths.h"
 #include "wizard/answers/answers_file.h"
+#include "wizard/answers/answers_listing.h"
 #include "wizard/answers/form_ui.h"
 #include "wizard/answers/page_answers.h"
 #include "wizard/engine/generator.h"
@@ -30,7 +32,7 @@ bool generateInto(wizard::WizardState& state, wizard::FormPlatform& platform,
   platform.formUi().clearMessages();
   const bool written = wizard::generateScript(state, platform.ui());
   for (const wizard::FormMessage& m : platform.formUi().messages()) {
-    err << shownAs << ": error: " << oneLine(m.text) << '\n';
+    err << shownAs << ": error: " << wizard::flattenedLine(m.text) << '\n';
   }
   return written;
 }
@@ -48,7 +50,7 @@ bool generateToStandardOutput(wizard::WizardState& state, wizard::FormPlatform& 
   ::close(fd);
   bool ok = generateInto(state, platform, path, "-", err);
   if (ok) {
-    const std::optional<std::string> script = wizard::readWholeFile(path);
+    const std::optional<std::string> script = os::readWholeFile(path);
     ok = script.has_value();
     if (ok) out << *script << std::flush;
     ok = ok && out.good();
@@ -65,7 +67,7 @@ int runAnswers(const CliOptions& options, Streams io) {
   wizard::WizardState state;
   if (const int status = compileForUse(state, options.files.front(), io.err)) return status;
   wizard::FormPlatform platform;
-  io.out << answersFileText(wizard::readAnswers(platform, state));
+  io.out << wizard::answersFileText(wizard::readAnswers(platform, state), true);
   return kExitOk;
 }
 

@@ -1,5 +1,6 @@
 #include "cli/template_check.h"
 
+#include "wizard/answers/answers_listing.h"
 #include "wizard/engine/header_reader.h"
 
 namespace qv::cli {
@@ -10,27 +11,12 @@ using wizard::CompileFinding;
 void printFinding(const std::string& file, const CompileFinding& finding, bool asError,
                   std::ostream& out) {
   out << file << ':' << finding.line << ": " << (asError ? "error" : "warning") << ": "
-      << oneLine(finding.message);
-  if (!finding.tag.empty()) out << ": " << oneLine(finding.tag);
+      << wizard::flattenedLine(finding.message);
+  if (!finding.tag.empty()) out << ": " << wizard::flattenedLine(finding.tag);
   out << '\n';
 }
 
 }  // namespace
-
-std::string oneLine(std::string_view text) {
-  std::string line;
-  line.reserve(text.size());
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const char c = text[i];
-    if (c == '\r' || c == '\n') {
-      // A break, or a pair of them, becomes one blank.
-      if (line.empty() || line.back() != ' ') line.push_back(' ');
-      continue;
-    }
-    line.push_back(c);
-  }
-  return line;
-}
 
 TemplateReport checkTemplateFile(wizard::WizardState& state) {
   TemplateReport report;

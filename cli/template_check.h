@@ -11,9 +11,6 @@
 
 namespace qv::cli {
 
-// A message on one line: the wizard's questions break lines.
-std::string oneLine(std::string_view text);
-
 struct TemplateReport {
   bool readable = false;
   std::vector<wizard::CompileFinding> errors;

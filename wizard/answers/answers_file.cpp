@@ -149,25 +149,6 @@ std::string answerLineText(std::string_view key, std::string_view value) {
   return line;
 }
 
-std::optional<std::string> readWholeFile(const std::string& path) {
-  const int fd = os::openRegularFile(path, O_RDONLY);
-  if (fd < 0) return std::nullopt;
-  std::string text;
-  std::string buffer(64 * 1024, '\0');
-  for (;;) {
-    const ssize_t n = ::read(fd, buffer.data(), buffer.size());
-    if (n == 0) break;
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      ::close(fd);
-      return std::nullopt;
-    }
-    text.append(buffer.data(), static_cast<std::size_t>(n));
-  }
-  ::close(fd);
-  return text;
-}
-
 bool writePrivateFile(const std::string& path, std::string_view text) {
   const int fd = os::openRegularFile(path, O_WRONLY | O_CREAT, 0600);
   if (fd < 0) return false;

@@ -40,8 +40,6 @@ std::string writtenAnswerValue(std::string_view value);
 // "KEY = VALUE\n".
 std::string answerLineText(std::string_view key, std::string_view value);
 
-// The whole of a regular file; nullopt when it cannot be read.
-std::optional<std::string> readWholeFile(const std::string& path);
 // Writes `text` to `path` readable by its owner alone (mode 0600, also when
 // the file existed: it may hold passwords). False when it is not all written.
 bool writePrivateFile(const std::string& path, std::string_view text);

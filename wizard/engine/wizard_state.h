@@ -103,6 +103,10 @@ struct WizardState {
   // The last generation failed and none has succeeded since: the run then
   // ends with exit status 1, so a caller can tell that no script was written.
   bool generationFailed = false;
+  // --save-answers: where a run that generated writes its answers; empty for
+  // none. answersNotSaved: that write failed (exit status 1 as well).
+  std::string saveAnswersPath;
+  bool answersNotSaved = false;
 
   // After a failed compile: empties the paths and every answer (but the two
   // domain texts), clears the seen flags, pageIndex and paramCount. The

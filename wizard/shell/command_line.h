@@ -1,6 +1,7 @@
 // The wizard's command line: one optional argument, the script to generate.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -10,6 +11,10 @@ namespace qv::wizard {
 // the first argument with leading blanks and tabs skipped, cut to a path's
 // capacity (259 bytes); empty when there is none. Later arguments are ignored.
 std::string targetFromArguments(const std::vector<std::string>& args);
+
+// Takes "--save-answers FILE" from the front of the arguments; nullopt when
+// they do not begin with it. An option without its file gives "".
+std::optional<std::string> takeSaveAnswersOption(std::vector<std::string>& args);
 
 // Removes every quotation mark, in place.
 void removeQuotes(std::string& path);

@@ -2,8 +2,10 @@
 
 #include <string>
 
+#include "wizard/answers/answers_listing.h"
 #include "wizard/engine/compiler.h"
 #include "wizard/engine/generator.h"
+#include "wizard/engine/message_boxes.h"
 #include "wizard/res/resources.h"
 #include "wizard/shell/complete_page.h"
 #include "wizard/shell/header_page.h"
@@ -56,6 +58,7 @@ class SequencerProc final : public ui::DialogProc {
       }
     }
     state.generationFailed = false;
+    if (!state.saveAnswersPath.empty()) saveRunAnswers();
     runCompletePage(ctx_);
     ui.postQuit(0);
   }
@@ -80,6 +83,16 @@ class SequencerProc final : public ui::DialogProc {
       state.reset();
       state.releaseParamList();
       state.targetPath = std::move(target);
+    }
+  }
+
+  // The script is written; answers that cannot be saved are told, and the
+  // run ends with exit status 1.
+  void saveRunAnswers() {
+    WizardState& state = ctx_.state;
+    state.answersNotSaved = !saveAnswers(state, state.saveAnswersPath);
+    if (state.answersNotSaved) {
+      warn(ctx_.ui(), "The answers could not be saved to " + state.saveAnswersPath + " ...");
     }
   }
 

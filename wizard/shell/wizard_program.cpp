@@ -1,12 +1,19 @@
 #include "wizard/shell/wizard_program.h"
 
 #include "platform/os/paths.h"
+#include "wizard/engine/message_boxes.h"
 #include "wizard/engine/wizard_state.h"
 #include "wizard/shell/command_line.h"
 #include "wizard/shell/file_exists_dialog.h"
 #include "wizard/shell/main_window.h"
 
 namespace qv::wizard {
+namespace {
+
+constexpr std::string_view kSaveAnswersNeedsFile =
+    "--save-answers needs the name of the file to write the answers to.";
+
+}  // namespace
 
 int runWizardProgram(ui::Platform& platform, const WizardEnvironment& env,
                      const std::vector<std::string>& args) {
@@ -14,7 +21,15 @@ int runWizardProgram(ui::Platform& platform, const WizardEnvironment& env,
   WizardState state;
   WizardContext ctx{platform, state, env};
 
-  state.targetPath = targetFromArguments(args);
+  std::vector<std::string> rest = args;
+  if (const std::optional<std::string> answers = takeSaveAnswersOption(rest)) {
+    if (answers->empty()) {
+      warn(ui, kSaveAnswersNeedsFile);
+      return 1;
+    }
+    state.saveAnswersPath = *answers;
+  }
+  state.targetPath = targetFromArguments(rest);
   if (!state.targetPath.empty()) {
     removeQuotes(state.targetPath);
     if (os::fileExists(state.targetPath)) {
@@ -40,7 +55,7 @@ int runWizardProgram(ui::Platform& platform, const WizardEnvironment& env,
   window->send(kStartMessage, 1, 0);
   ui.runMessageLoop();
   ui.unregisterWindowClass(kMainWindowClass);
-  return state.generationFailed ? 1 : 0;
+  return state.generationFailed || state.answersNotSaved ? 1 : 0;
 }
 
 }  // namespace qv::wizard
