@@ -17,6 +17,8 @@ constexpr std::string_view kUsage =
     "  answers TEMPLATE          an answers file with every answer's default\n"
     "  render TEMPLATE --answers FILE [--set KEY=VALUE]... -o TARGET\n"
     "                            the script, every answer checked by its page\n"
+    "  batch TEMPLATE --answers FILE --rows ROWS.csv --output PATTERN\n"
+    "                            one script per row; {KEY} and {row} in PATTERN\n"
     "\n"
     "Options (before or after the files):\n"
     "  --werror          check: warnings count as errors\n"
@@ -24,6 +26,8 @@ constexpr std::string_view kUsage =
     "  --answers FILE    render: the answers file (docs/answers-file.md)\n"
     "  --set KEY=VALUE   render: an answer over the file's\n"
     "  -o TARGET         render: the script to write; - for standard output\n"
+    "  --rows ROWS.csv   batch: a header row of answer keys, one row per script\n"
+    "  --output PATTERN  batch: where each script goes\n"
     "  --help, --version\n"
     "\n"
     "Exit status: 0 done; 1 faults or refused answers; 2 a file that cannot be\n"
@@ -41,6 +45,8 @@ constexpr Command kCommands[] = {
     {"answers", &runAnswers, "Usage: qvscript answers TEMPLATE\n"},
     {"render", &runRender,
      "Usage: qvscript render TEMPLATE --answers FILE [--set KEY=VALUE]... -o TARGET|-\n"},
+    {"batch", &runBatch,
+     "Usage: qvscript batch TEMPLATE [--answers FILE] --rows ROWS.csv --output PATTERN\n"},
 };
 
 }  // namespace

@@ -7,6 +7,7 @@
 
 #include "cli/answer_source.h"
 #include "cli/commands.h"
+#include "cli/render_output.h"
 #include "cli/template_check.h"
 #include "platform/os/paths.h"
 #include "wizard/answers/answers_file.h"
@@ -24,8 +25,8 @@ bool oneTemplate(const CliOptions& options, std::string_view command, std::ostre
   return false;
 }
 
-// Generates the script through the wizard's own generator; the messages it
-// would show are printed against the target.
+}  // namespace
+
 bool generateInto(wizard::WizardState& state, wizard::FormPlatform& platform,
                   const std::string& target, const std::string& shownAs, std::ostream& err) {
   state.targetPath = target;
@@ -36,6 +37,8 @@ bool generateInto(wizard::WizardState& state, wizard::FormPlatform& platform,
   }
   return written;
 }
+
+namespace {
 
 // "-o -": the script is generated into a private temporary file, so that its
 // bytes are the generator's own, and then copied out.
