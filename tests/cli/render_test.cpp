@@ -258,5 +258,22 @@ TEST(QvscriptInfo, ShowsTheHeaderPlainAndAsJson) {
   EXPECT_EQ(runCli({"info", "/no/such/file.vbt"}).status, 2);
 }
 
+TEST(QvscriptInfo, ShowsTheRemoteNoticeOfAScript) {
+  os::test::TempFolder dir;
+  const std::string script = dir.write(
+      "remote.vbs", "'****\n' Checks a remote PC\n' WIZARD:REMOTE\n' WIZARD:PARAMS=/a|/b\n'****\n");
+  const CliRun plain = runCli({"info", script});
+  EXPECT_EQ(plain.status, 0);
+  EXPECT_EQ(plain.out.find("Compile summary"), std::string::npos);  // a script, no template
+  EXPECT_NE(plain.out.find("Calling parameters\n/a\n/b\n"), std::string::npos) << plain.out;
+  EXPECT_NE(plain.out.find("Remote connection\nThis script can, or will connect to a remote "
+                           "machine"),
+            std::string::npos)
+      << plain.out;
+  const CliRun json = runCli({"info", script, "--json"});
+  EXPECT_NE(json.out.find("\"remote\":\"This script can"), std::string::npos) << json.out;
+  EXPECT_EQ(json.out.find("\"compile\""), std::string::npos);
+}
+
 }  // namespace
 }  // namespace qv::cli::test
