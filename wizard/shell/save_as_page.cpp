@@ -3,10 +3,10 @@
 #include "platform/base/text.h"
 #include "platform/os/paths.h"
 #include "platform/os/text_file.h"
+#include "wizard/engine/message_boxes.h"
 #include "wizard/res/dialogs/control_ids.h"
 #include "wizard/res/resources.h"
 #include "wizard/shell/command_line.h"
-#include "wizard/engine/message_boxes.h"
 #include "wizard/shell/wizard_texts.h"
 
 namespace qv::wizard {

@@ -2,10 +2,10 @@
 
 #include "platform/base/text.h"
 #include "platform/os/paths.h"
+#include "wizard/engine/message_boxes.h"
 #include "wizard/res/dialogs/control_ids.h"
 #include "wizard/res/resources.h"
 #include "wizard/shell/launching.h"
-#include "wizard/engine/message_boxes.h"
 #include "wizard/shell/wizard_texts.h"
 
 namespace qv::wizard {
@@ -16,7 +16,7 @@ class WelcomeProc final : public ui::DialogProc {
   explicit WelcomeProc(WizardContext& ctx) : ctx_(ctx) {}
 
   void onInit(ui::Dialog&) override {
-    ctx_.state.templateFolder = ctx_.env.templateFolderPath(kTemplateFolderName);
+    ctx_.state.templateFolder = ctx_.env.dataPath(kTemplateFolderName);
   }
 
   void onCommand(ui::Dialog& dialog, int id) override {
