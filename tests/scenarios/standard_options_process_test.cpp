@@ -70,8 +70,8 @@ TEST_F(StandardOptionsProcess, HelpAndVersionGoToStandardOutputWithStatusZero) {
 TEST_F(StandardOptionsProcess, AnAnswerThatCannotBeWrittenIsAFailure) {
   for (const char* program : {"qvscriptwizard", "qvbrowser", "qv-console-demo"}) {
     SCOPED_TRACE(program);
-    const std::string command = "'" QV_BINARY_DIR "/bin/" + std::string(program) +
-                                "' --version >/dev/full 2>/dev/null";
+    const std::string command =
+        "'" QV_BINARY_DIR "/bin/" + std::string(program) + "' --version >/dev/full 2>/dev/null";
     const int status = std::system(command.c_str());
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << status;
   }
