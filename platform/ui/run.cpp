@@ -5,7 +5,8 @@
 #include <cstring>
 #include <string>
 
-#include "platform/ui/gtk/load_module.h"
+#include "platform/ui/backend_module.h"
+#include "platform/ui/gtk/module_entry.h"
 #include "platform/ui/script/script_run.h"
 
 namespace qv::ui {
@@ -42,7 +43,9 @@ int runProgram(int argc, char** argv, const ProgramMain& main) {
     }
     backend = "gtk";
   }
-  if (backend == "gtk") return gtk::runOnDesktop(name, argc, argv, main);
+  if (backend == "gtk") {
+    return runOnBackendModule(name, gtk::kModuleFile, gtk::kEntryPoint, argc, argv, main);
+  }
   if (backend != "script") {
     return badSetting(name, "unknown QV_UI \"" + backend + "\"; use script or gtk");
   }

@@ -17,6 +17,7 @@
 #include "platform/os/smb_server_enumeration.h"
 #include "platform/ui/gtk/gtk_ui.h"
 #include "platform/ui/gtk/module_entry.h"
+#include "platform/ui/gtk/program_icon.h"
 #include "platform/ui/gtk/script_driver.h"
 #include "platform/ui/platform.h"
 #include "platform/ui/script/script_launcher.h"
@@ -126,6 +127,7 @@ extern "C" __attribute__((visibility("default"))) int qv_ui_gtk_run(const char* 
                       "QV_UI=script QV_UI_SCRIPT=FILE (see docs/automation.md)");
   }
   installCompactStyle();
+  useProgramIcon(programName);
   const char* script = std::getenv("QV_UI_SCRIPT");
   if (script && *script) return runScripted(programName, program, context);
   return runUnscripted(program, context);
