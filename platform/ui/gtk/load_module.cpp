@@ -8,7 +8,7 @@
 
 #include "platform/ui/gtk/module_entry.h"
 
-namespace qv::ui::gtk {
+namespace qv::ui {
 namespace {
 
 std::string moduleDirectory() {
@@ -32,24 +32,33 @@ int callProgram(Platform* platform, void* context) {
 
 }  // namespace
 
-int runOnDesktop(const std::string& programName, int argc, char** argv, const ProgramMain& main) {
-  const std::string file = moduleDirectory() + "/" + kModuleFile;
+int runInModule(const BackendModule& backend, const std::string& programName, int argc, char** argv,
+                const ProgramMain& main) {
+  const std::string file = moduleDirectory() + "/" + backend.file;
   // Kept loaded to the end: GTK cannot be unloaded once initialised.
   void* module = dlopen(file.c_str(), RTLD_NOW | RTLD_LOCAL);
   if (!module) {
-    std::fprintf(stderr, "%s: cannot load the desktop backend %s: %s\n", programName.c_str(),
-                 file.c_str(), dlerror());
+    std::fprintf(stderr, "%s: cannot load the %s %s: %s\n", programName.c_str(),
+                 backend.description, file.c_str(), dlerror());
     return kExitBadSetting;
   }
-  auto* entry =
-      reinterpret_cast<int (*)(const char*, QvGtkProgram, void*)>(dlsym(module, kEntryPoint));
+  auto* entry = reinterpret_cast<int (*)(const char*, QvGtkProgram, void*)>(
+      dlsym(module, backend.entryPoint));
   if (!entry) {
-    std::fprintf(stderr, "%s: cannot load the desktop backend %s: %s\n", programName.c_str(),
-                 file.c_str(), dlerror());
+    std::fprintf(stderr, "%s: cannot load the %s %s: %s\n", programName.c_str(),
+                 backend.description, file.c_str(), dlerror());
     return kExitBadSetting;
   }
   Call call{&main, argc, argv};
   return entry(programName.c_str(), &callProgram, &call);
+}
+
+}  // namespace qv::ui
+
+namespace qv::ui::gtk {
+
+int runOnDesktop(const std::string& programName, int argc, char** argv, const ProgramMain& main) {
+  return runInModule({kModuleFile, kEntryPoint, "desktop backend"}, programName, argc, argv, main);
 }
 
 }  // namespace qv::ui::gtk

@@ -1,0 +1,119 @@
+// The module's entry point: takes over the terminal, builds the terminal
+// platform (the terminal's dialogs, the desktop's launcher, the network's
+// server enumeration, SMTP on port 25) and runs the program on it. With
+// QV_UI_SCRIPT set, a script drives the run and the services are the
+// scripted ones, so runs on both backends write the same transcript; such a
+// run needs no terminal.
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <string>
+
+#include "platform/os/desktop_launcher.h"
+#include "platform/os/server_enumeration.h"
+#include "platform/os/smb_server_enumeration.h"
+#include "platform/ui/platform.h"
+#include "platform/ui/script/script_launcher.h"
+#include "platform/ui/script/script_run.h"
+#include "platform/ui/tty/module_entry.h"
+#include "platform/ui/tty/terminal.h"
+#include "platform/ui/tty/tty_script.h"
+#include "platform/ui/tty/tty_ui.h"
+
+namespace qv::ui::tty {
+namespace {
+
+class TerminalPlatform final : public Platform {
+ public:
+  TerminalPlatform(Terminal* terminal, TtyScript* script, std::unique_ptr<os::Launcher> launcher,
+                   std::unique_ptr<os::ServerEnumerator> servers, int smtpPort)
+      : ui_(terminal, script),
+        launcher_(std::move(launcher)),
+        servers_(std::move(servers)),
+        smtpPort_(smtpPort) {}
+  Ui& ui() override { return ui_; }
+  os::Launcher& launcher() override { return *launcher_; }
+  os::ServerEnumerator& servers() override { return *servers_; }
+  int smtpProbePort() override { return smtpPort_; }
+
+ private:
+  TtyUi ui_;
+  std::unique_ptr<os::Launcher> launcher_;
+  std::unique_ptr<os::ServerEnumerator> servers_;
+  int smtpPort_;
+};
+
+int badSetting(const char* program, const std::string& message) {
+  std::fprintf(stderr, "%s: %s\n", program, message.c_str());
+  return 2;
+}
+
+int runUnscripted(const char* program, QvTtyProgram run, void* context) {
+  std::string error;
+  std::unique_ptr<Terminal> terminal = Terminal::open(error);
+  if (!terminal) return badSetting(program, "cannot draw in the terminal: " + error);
+  int code = 0;
+  {
+    TerminalPlatform platform(terminal.get(), nullptr, os::makeDesktopLauncher(),
+                              os::makeNetworkServerEnumerator(), 25);
+    code = run(&platform, context);
+  }
+  terminal.reset();
+  return code;
+}
+
+int runScripted(const char* program, QvTtyProgram run, void* context) {
+  script::ScriptSettings settings;
+  std::string error;
+  if (!script::readScriptSettings(settings, error)) return badSetting(program, error);
+  std::vector<script::Action> actions;
+  script::ParseError parseError{};
+  if (!script::parseScript(settings.script, actions, parseError)) {
+    std::fprintf(stderr, "script line %d: %s\n", parseError.line, parseError.message.c_str());
+    return 2;
+  }
+  std::FILE* file = nullptr;
+  if (const char* path = std::getenv("QV_UI_TRANSCRIPT"); path && *path) {
+    file = std::fopen(path, "w");
+    if (!file) {
+      return badSetting(program, std::string("cannot write the transcript ") + path + ": " +
+                                     std::strerror(errno));
+    }
+  }
+  // Drawn in the terminal when there is one; otherwise only into the
+  // picture that `screen` writes.
+  std::string noTerminal;
+  std::unique_ptr<Terminal> terminal = Terminal::open(noTerminal);
+  script::Script script(std::move(actions));
+  script::Transcript transcript(file);
+  int code = 0;
+  {
+    TtyScript driver(script, transcript);
+    TerminalPlatform platform(
+        terminal.get(), &driver,
+        std::make_unique<script::ScriptLauncher>(transcript, settings.launchFails),
+        std::make_unique<os::ListedServers>(settings.servers), settings.smtpPort);
+    code = run(&platform, context);
+    driver.finish();
+  }
+  terminal.reset();
+  script::JsonObject o = script::Transcript::event("exit");
+  o.add("code", code);
+  transcript.write(o);
+  if (file) std::fclose(file);
+  return code;
+}
+
+}  // namespace
+}  // namespace qv::ui::tty
+
+extern "C" __attribute__((visibility("default"))) int qv_ui_tty_run(const char* programName,
+                                                                    QvTtyProgram program,
+                                                                    void* context) {
+  using namespace qv::ui::tty;
+  const char* script = std::getenv("QV_UI_SCRIPT");
+  if (script && *script) return runScripted(programName, program, context);
+  return runUnscripted(programName, program, context);
+}
