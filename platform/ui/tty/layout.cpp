@@ -43,8 +43,13 @@ int minRows(ControlKind kind) {
   }
 }
 
-// The vertical extent a control needs: a picture needs one text row.
+// A combo box's height in the template includes its dropped-down list.
+constexpr int kComboFieldUnits = 12;
+
+// The vertical extent a control needs: a picture needs one text row, a
+// combo box its field.
 std::pair<int, int> extent(const ControlTemplate& c) {
+  if (c.kind == ControlKind::Combo) return {c.y, c.y + std::min(c.h, kComboFieldUnits)};
   if (isPicture(c.kind)) {
     // The picture's middle row, which lines a lamp up with its label.
     const int middle = c.y + std::max(c.h, kUnitsPerRow) / 2;
@@ -137,8 +142,10 @@ DialogLayout place(const DialogTemplate& tpl, const BandCompression& bands, doub
       const CellRect& b = out.controls[j];
       const ControlTemplate& ca = tpl.controls[i];
       const ControlTemplate& cb = tpl.controls[j];
+      const auto [aTop, aBottom] = extent(ca);
+      const auto [bTop, bBottom] = extent(cb);
       const bool apartInTemplate =
-          ca.x + ca.w <= cb.x || cb.x + cb.w <= ca.x || ca.y + ca.h <= cb.y || cb.y + cb.h <= ca.y;
+          ca.x + ca.w <= cb.x || cb.x + cb.w <= ca.x || aBottom <= bTop || bBottom <= aTop;
       const bool overlap =
           a.col < b.right() && b.col < a.right() && a.row < b.bottom() && b.row < a.bottom();
       if (apartInTemplate && overlap) {
