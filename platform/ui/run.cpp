@@ -48,8 +48,9 @@ int runProgram(int argc, char** argv, const ProgramMain& main) {
       backend = "tty";
     } else {
       return badSetting(name,
-                        "no display to open windows on; run it in a desktop session, or by script "
-                        "with QV_UI=script QV_UI_SCRIPT=FILE (see docs/automation.md)");
+                        "no display to open windows on and no terminal to draw in; run it in a "
+                        "desktop session or a terminal, or by script with QV_UI=script "
+                        "QV_UI_SCRIPT=FILE (see docs/automation.md)");
     }
   }
   if (backend == "gtk") return gtk::runOnDesktop(name, argc, argv, main);

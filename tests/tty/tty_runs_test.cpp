@@ -121,6 +121,15 @@ TEST_F(TtyRuns, ScreenLineWritesTheTerminalText) {
   EXPECT_FALSE(fs::exists(screen));
 }
 
+TEST_F(TtyRuns, WithoutDisplayOrTerminalTheProgramSaysSoAndEnds) {
+  // QV_UI empty is QV_UI unset; standard output is the test's pipe.
+  const RunResult run = runProgram({"qvscriptwizard", {}, "", "", {}}, "");
+  EXPECT_EQ(run.exitCode, 2);
+  EXPECT_NE(run.errors.find("qvscriptwizard: no display to open windows on and no terminal"),
+            std::string::npos)
+      << run.errors;
+}
+
 TEST_F(TtyRuns, FailedScriptEndsTheRunWithItsErrorLine) {
   ProgramRun run{"qvscriptwizard", {(dir_ / "x.vbs").string()}, "dialog PARAM-TEXT\n", "", {}};
   const RunResult tty = runProgram(run, "tty");

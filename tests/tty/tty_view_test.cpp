@@ -64,6 +64,20 @@ class TtyView : public ::testing::Test {
     return canvas.toText();
   }
   Dialog& dialog() { return *dialog_; }
+  // A click on the first cell of `text` as the view draws it now.
+  Key clickOn(const std::u32string& text) {
+    Canvas canvas(24, 80);
+    view_->draw(canvas, true);
+    for (int row = 0; row < canvas.rows(); ++row) {
+      std::u32string line;
+      for (int col = 0; col < canvas.cols(); ++col) line += canvas.at(row, col).ch;
+      if (const std::size_t at = line.find(text); at != std::u32string::npos) {
+        return Key{KeyCode::Click, 0, false, row, static_cast<int>(at)};
+      }
+    }
+    ADD_FAILURE() << "not on screen: " << encodeUtf8(text);
+    return Key{};
+  }
 
   script::Script script_;
   script::Transcript transcript_;
@@ -194,6 +208,21 @@ TEST_F(TtyView, ListsAndComboBoxes) {
   EXPECT_EQ(dialog().selection(30), 0);
   press({typed(U'G')});
   EXPECT_EQ(dialog().selection(30), 2);
+}
+
+TEST_F(TtyView, MouseClicksButtonsRadioButtonsAndListEntries) {
+  press({clickOn(U"Cancel")});
+  EXPECT_EQ(commands_.ids, std::vector<int>{kIdCancel});
+  press({clickOn(U"Green")});
+  EXPECT_TRUE(dialog().isChecked(26));
+  EXPECT_EQ(dialog().focusedId(), 26);
+  // The combo's arrow drops its list; a click on an entry takes it.
+  press({clickOn(U"▼")});
+  press({clickOn(U"gamma")});  // the dropped list is drawn over the list box
+  EXPECT_EQ(dialog().selection(29), 2);
+  press({clickOn(U"beta")});  // the list box's entry
+  EXPECT_EQ(dialog().focusedId(), 30);
+  EXPECT_EQ(dialog().selection(30), 1);
 }
 
 TEST_F(TtyView, PictureShowsTheFormCentredWithItsCaptionOnTheFrame) {

@@ -468,6 +468,18 @@ void DialogView::popupKey(const Key& key) {
     case KeyCode::Char:
       if (key.ch == U' ') break;
       return;
+    case KeyCode::Click: {
+      // A click on an item takes it; anywhere else closes the list.
+      const int index = popup.first + key.row - popup.row;
+      const bool inside = key.col >= popup.col && key.col < popup.col + popup.cols &&
+                          key.row >= popup.row && key.row < popup.row + popup.shown;
+      if (!inside || index >= count || items[static_cast<std::size_t>(index)].empty()) {
+        popup_.reset();
+        return;
+      }
+      popup.highlight = index;
+      break;
+    }
     default:
       return;
   }

@@ -54,6 +54,9 @@ class DialogView {
     enum Kind { ComboList, WindowMenu } kind;
     int id = 0;  // the combo box
     int highlight = 0;
+    // Where it was drawn last: its first item's row, its columns, the item
+    // shown there, how many show.
+    int row = 0, col = 0, cols = 0, first = 0, shown = 0;
   };
 
   const DialogLayout& layoutFor(int rows, int cols);

@@ -230,6 +230,8 @@ void TtyUi::progressChanged(Dialog& dialog, int id) {
     o.add("dialog", dialog.name()).add("id", id).add("position", dialog.find(id)->position);
     script_->write(o);
   }
+  // A progress bar shows its progress at once, even in a busy handler.
+  paint();
 }
 
 void TtyUi::setTimer(Dialog& dialog, int timerId, int ms) {

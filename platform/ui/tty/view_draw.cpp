@@ -314,6 +314,11 @@ void DialogView::drawPopup(Canvas& canvas) {
     }
   }
   cursor_ = std::pair{row + 1 + popup_->highlight - first, col + 1};
+  popup_->row = row + 1;
+  popup_->col = col;
+  popup_->cols = width;
+  popup_->first = first;
+  popup_->shown = shown;
 }
 
 }  // namespace qv::ui::tty
