@@ -68,6 +68,8 @@ TmuxSession::TmuxSession(const std::string& command, const std::string& workDir,
   socket_ = "qv-ttytest-" + std::to_string(::getpid()) + "-" + std::to_string(count++);
   char pattern[] = "/tmp/qv-tmux-XXXXXX";
   dir_ = ::mkdtemp(pattern);
+  // Programs may set tmux's paste buffer with OSC 52.
+  std::ofstream(fs::path(dir_) / "tmux.conf") << "set -s set-clipboard on\n";
   // The pane's shell notes the program's id and, at its end, its status
   // and the terminal's modes; the pane stays so that the terminal's state
   // can be read afterwards.
@@ -87,7 +89,8 @@ TmuxSession::~TmuxSession() {
 }
 
 std::string TmuxSession::tmux(const std::string& arguments) const {
-  return output("tmux -L " + socket_ + " -f /dev/null " + arguments + " 2>/dev/null");
+  return output("tmux -L " + socket_ + " -f " + quoted(dir_ + "/tmux.conf") + " " + arguments +
+                " 2>/dev/null");
 }
 
 void TmuxSession::keys(const std::vector<std::string>& names) {
@@ -124,6 +127,10 @@ std::string TmuxSession::paneFormat(const std::string& format) const {
   std::string value = tmux("display-message -p -t run " + quoted(format));
   while (!value.empty() && value.back() == '\n') value.pop_back();
   return value;
+}
+
+std::string TmuxSession::pasteBuffer() const {
+  return tmux("show-buffer");
 }
 
 std::string TmuxSession::modesAfterExit() const {

@@ -33,6 +33,8 @@ class TmuxSession {
   // A tmux format of the pane, e.g. "#{alternate_on}".
   std::string paneFormat(const std::string& format) const;
   void resize(int cols, int rows);
+  // What the program last put in tmux's paste buffer (OSC 52).
+  std::string pasteBuffer() const;
   // `stty -a` as the shell saw it after the program's end.
   std::string modesAfterExit() const;
 

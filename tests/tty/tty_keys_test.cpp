@@ -4,7 +4,10 @@
 // browser is used with keys; a terminal too small says so.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
+#include <fstream>
+#include <thread>
 
 #include "desktop_run.h"
 #include "tmux_session.h"
@@ -172,6 +175,27 @@ TEST_F(TtyKeys, BrowserByKeysAsksTheConsoleWhatTheScriptedRunAsks) {
   });
   EXPECT_NE(scripted.find("RecConsoleErrors.qvp"), std::string::npos) << scripted;
   EXPECT_EQ(keyed, scripted);
+}
+
+TEST_F(TtyKeys, ClipboardReachesTheTerminalWithOsc52) {
+  // A scripted run in a terminal draws there too; the expression builder's
+  // place-marker buttons go through the clipboard.
+  std::ofstream(dir_ / "builder.script") << "dialog START-WIZARD\nclick 1010\n"
+                                            "file templates/Alert Notification.vbt\n"
+                                            "dialog HEADER-INFO\nclick 1010\n"
+                                            "dialog PARAM-MESSAGE\nclick 1914\n"
+                                            "dialog MSG-BUILDER\nclick 1912\nwait 60000\n";
+  TmuxSession session(
+      "env -u DISPLAY LANG=C.UTF-8 TERM=xterm-256color QV_UI=tty "
+      "QV_UI_MODULE_DIR=" QV_BINARY_DIR "/lib QV_UI_SCRIPT=" +
+          (dir_ / "builder.script").string() + " " QV_BINARY_DIR "/bin/qvscriptwizard " +
+          (dir_ / "x.vbs").string(),
+      QV_SOURCE_DIR);
+  ASSERT_TRUE(session.waitFor("Expression Builder")) << session.screen();
+  for (int i = 0; i < 100 && session.pasteBuffer().empty(); ++i) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  }
+  EXPECT_EQ(session.pasteBuffer(), "<$$SERVER>");
 }
 
 TEST_F(TtyKeys, SmallTerminalSaysSoAndRedrawsWhenResized) {
