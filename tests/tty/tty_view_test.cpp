@@ -243,5 +243,17 @@ TEST_F(TtyView, PictureShowsTheFormCentredWithItsCaptionOnTheFrame) {
   EXPECT_GT(left, 10u);
 }
 
+TEST_F(TtyView, DialogTallerThanTheTerminalScrollsToTheFocusedControl) {
+  Canvas small(8, 80);
+  view_->draw(small, true);
+  EXPECT_EQ(small.toText().find("[ Cancel ]"), std::string::npos) << small.toText();
+  EXPECT_NE(small.toText().find("↓"), std::string::npos) << small.toText();
+  view_->userFocus(kIdCancel);
+  view_->draw(small, true);
+  EXPECT_NE(small.toText().find("[ Cancel ]"), std::string::npos) << small.toText();
+  EXPECT_NE(small.toText().find("↑"), std::string::npos) << small.toText();
+  EXPECT_EQ(small.toText().find("Name:"), std::string::npos) << small.toText();
+}
+
 }  // namespace
 }  // namespace qv::ui::tty

@@ -5,7 +5,6 @@
 // backends write the same transcript.
 #include <gtk/gtk.h>
 
-#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -19,8 +18,8 @@
 #include "platform/ui/gtk/module_entry.h"
 #include "platform/ui/gtk/script_driver.h"
 #include "platform/ui/platform.h"
+#include "platform/ui/script/driven_run.h"
 #include "platform/ui/script/script_launcher.h"
-#include "platform/ui/script/script_run.h"
 
 namespace qv::ui::gtk {
 namespace {
@@ -78,27 +77,13 @@ int runUnscripted(QvGtkProgram run, void* context) {
 }
 
 int runScripted(const char* program, QvGtkProgram run, void* context) {
-  script::ScriptSettings settings;
-  std::string error;
-  if (!script::readScriptSettings(settings, error)) return badSetting(program, error);
-  std::vector<script::Action> actions;
-  script::ParseError parseError{};
-  if (!script::parseScript(settings.script, actions, parseError)) {
-    std::fprintf(stderr, "script line %d: %s\n", parseError.line, parseError.message.c_str());
-    return 2;
-  }
-  std::FILE* file = nullptr;
-  if (const char* path = std::getenv("QV_UI_TRANSCRIPT"); path && *path) {
-    file = std::fopen(path, "w");
-    if (!file) {
-      return badSetting(program, std::string("cannot write the transcript ") + path + ": " +
-                                     std::strerror(errno));
-    }
-  }
-  script::Script script(std::move(actions));
-  script::Transcript transcript(file);
+  script::DrivenRun driven;
+  if (!script::prepareDrivenRun(program, driven)) return 2;
+  script::Script script(std::move(driven.actions));
+  script::Transcript transcript(driven.transcript);
   int code = 0;
   {
+    const script::ScriptSettings& settings = driven.settings;
     ScriptDriver driver(script, transcript);
     DesktopPlatform platform(
         &driver, std::make_unique<script::ScriptLauncher>(transcript, settings.launchFails),
@@ -106,10 +91,7 @@ int runScripted(const char* program, QvGtkProgram run, void* context) {
     code = run(&platform, context);
     driver.finish();
   }
-  script::JsonObject o = script::Transcript::event("exit");
-  o.add("code", code);
-  transcript.write(o);
-  if (file) std::fclose(file);
+  script::finishDrivenRun(driven, transcript, code);
   return code;
 }
 

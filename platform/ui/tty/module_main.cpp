@@ -4,10 +4,8 @@
 // QV_UI_SCRIPT set, a script drives the run and the services are the
 // scripted ones, so runs on both backends write the same transcript; such a
 // run needs no terminal.
-#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <memory>
 #include <string>
 
@@ -15,8 +13,8 @@
 #include "platform/os/server_enumeration.h"
 #include "platform/os/smb_server_enumeration.h"
 #include "platform/ui/platform.h"
+#include "platform/ui/script/driven_run.h"
 #include "platform/ui/script/script_launcher.h"
-#include "platform/ui/script/script_run.h"
 #include "platform/ui/tty/module_entry.h"
 #include "platform/ui/tty/terminal.h"
 #include "platform/ui/tty/tty_script.h"
@@ -65,31 +63,17 @@ int runUnscripted(const char* program, QvTtyProgram run, void* context) {
 }
 
 int runScripted(const char* program, QvTtyProgram run, void* context) {
-  script::ScriptSettings settings;
-  std::string error;
-  if (!script::readScriptSettings(settings, error)) return badSetting(program, error);
-  std::vector<script::Action> actions;
-  script::ParseError parseError{};
-  if (!script::parseScript(settings.script, actions, parseError)) {
-    std::fprintf(stderr, "script line %d: %s\n", parseError.line, parseError.message.c_str());
-    return 2;
-  }
-  std::FILE* file = nullptr;
-  if (const char* path = std::getenv("QV_UI_TRANSCRIPT"); path && *path) {
-    file = std::fopen(path, "w");
-    if (!file) {
-      return badSetting(program, std::string("cannot write the transcript ") + path + ": " +
-                                     std::strerror(errno));
-    }
-  }
+  script::DrivenRun driven;
+  if (!script::prepareDrivenRun(program, driven)) return 2;
   // Drawn in the terminal when there is one; otherwise only into the
   // picture that `screen` writes.
   std::string noTerminal;
   std::unique_ptr<Terminal> terminal = Terminal::open(noTerminal);
-  script::Script script(std::move(actions));
-  script::Transcript transcript(file);
+  script::Script script(std::move(driven.actions));
+  script::Transcript transcript(driven.transcript);
   int code = 0;
   {
+    const script::ScriptSettings& settings = driven.settings;
     TtyScript driver(script, transcript);
     TerminalPlatform platform(
         terminal.get(), &driver,
@@ -99,10 +83,7 @@ int runScripted(const char* program, QvTtyProgram run, void* context) {
     driver.finish();
   }
   terminal.reset();
-  script::JsonObject o = script::Transcript::event("exit");
-  o.add("code", code);
-  transcript.write(o);
-  if (file) std::fclose(file);
+  script::finishDrivenRun(driven, transcript, code);
   return code;
 }
 
