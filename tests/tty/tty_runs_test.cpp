@@ -72,11 +72,14 @@ TEST_F(TtyRuns, BrowserSessionMatchesTheScriptedRun) {
   const RunResult tty = runProgram(run, "tty");
   ASSERT_EQ(tty.exitCode, 0) << tty.transcript << tty.errors;
   EXPECT_EQ(transcriptLines(tty.transcript), transcriptLines(scripted.transcript));
-  // The web view shows the address and the server's answer; the green lamp
-  // is on.
+  // The web view shows the address, the server's answer and the page's
+  // title and text; the green lamp is on.
   const std::string text = readText(screen);
   EXPECT_NE(text.find("RecConsoleErrors.qvp"), std::string::npos) << text;
-  EXPECT_NE(text.find("HTTP 200"), std::string::npos) << text;
+  EXPECT_NE(text.find("HTTP 200  Recently Triggered Alerts"), std::string::npos) << text;
+  // The page's text, a line per table row.
+  EXPECT_NE(text.find("Alert  Triggered  Server  Check  Severity  Message"), std::string::npos)
+      << text;
   EXPECT_NE(text.find("(●)Connected to 127.0.0.1"), std::string::npos) << text;
 }
 

@@ -273,6 +273,9 @@ void DialogView::handleKey(const Key& key) {
     case ControlKind::List:
       listKey(*c, key);
       return;
+    case ControlKind::WebView:
+      webViewKey(*c, key);
+      return;
     case ControlKind::Radio:
       if (key.code == KeyCode::Up || key.code == KeyCode::Left) return radioStep(*c, -1);
       if (key.code == KeyCode::Down || key.code == KeyCode::Right) return radioStep(*c, 1);
@@ -403,6 +406,35 @@ void DialogView::listKey(ControlState& c, const Key& key) {
       return;
   }
   if (index != c.selected) dialog_.userSetSelection(c.id(), index);
+}
+
+// Arrow keys and pages scroll the page's text.
+void DialogView::webViewKey(ControlState& c, const Key& key) {
+  WebViewStatus& status = web_[c.id()];
+  const int last = std::max(0, static_cast<int>(status.text.size()) - 1);
+  switch (key.code) {
+    case KeyCode::Up:
+      status.scroll = std::max(0, status.scroll - 1);
+      break;
+    case KeyCode::Down:
+      status.scroll = std::min(last, status.scroll + 1);
+      break;
+    case KeyCode::PageUp:
+      status.scroll = std::max(0, status.scroll - 10);
+      break;
+    case KeyCode::PageDown:
+      status.scroll = std::min(last, status.scroll + 10);
+      break;
+    case KeyCode::Home:
+      status.scroll = 0;
+      break;
+    case KeyCode::End:
+      status.scroll = last;
+      break;
+    default:
+      if (key.code == KeyCode::Char) mnemonic(key.ch);
+      break;
+  }
 }
 
 void DialogView::radioStep(ControlState& c, int step) {

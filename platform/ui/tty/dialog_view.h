@@ -19,8 +19,10 @@ namespace qv::ui::tty {
 
 // What the web view shows instead of the page.
 struct WebViewStatus {
-  std::string state;  // "loading", "HTTP 200", "cannot connect: ..."
-  std::string title;  // the page's title, when it has one
+  std::string state;              // "loading", "HTTP 200", "cannot connect: ..."
+  std::string title;              // the page's title, when it has one
+  std::vector<std::string> text;  // the page's text lines
+  int scroll = 0;                 // text lines scrolled away (arrow keys)
 };
 
 class DialogView {
@@ -70,6 +72,7 @@ class DialogView {
   bool mnemonic(char32_t ch);
   void editKey(ControlState& c, const Key& key);
   void listKey(ControlState& c, const Key& key);
+  void webViewKey(ControlState& c, const Key& key);
   void radioStep(ControlState& c, int step);
   void popupKey(const Key& key);
   void openPopup(Popup::Kind kind, int id);

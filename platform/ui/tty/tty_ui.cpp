@@ -270,10 +270,10 @@ void TtyUi::postCommand(Dialog& dialog, int id) {
 void TtyUi::load(Dialog& dialog, int id, const std::string& url, std::string_view headers) {
   DialogView* view = viewOf(dialog);
   if (!view) return;
-  view->webStatus(id) = {"loading ...", ""};
+  view->webStatus(id) = {"loading ...", "", {}, 0};
   paint();
   const PageAnswer answer = fetchPage(url, headers);
-  view->webStatus(id) = {answer.state, answer.title};
+  view->webStatus(id) = {answer.state, answer.title, answer.text, 0};
   if (answer.failed) {
     // Reported after the navigation returns, as a browser reports it.
     Posted p;

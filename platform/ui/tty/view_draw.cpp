@@ -194,16 +194,25 @@ void DialogView::drawControl(Canvas& canvas, const ControlState& c, const CellRe
     case ControlKind::WebView: {
       canvas.box(r.row, r.col, r.rows, r.cols, base | (focused ? attr::kBold : attr::kNone));
       const WebViewStatus& status = web_[c.id()];
-      const std::u32string lines[] = {decodeText(c.url), decodeText(status.state),
-                                      decodeText(status.title)};
-      for (int i = 0; i < 3 && i < r.rows - 2; ++i) {
-        const std::u32string& line = lines[i];
-        canvas.text(
-            r.row + 1 + i, r.col + 1,
-            std::u32string_view(line).substr(
-                0, std::min(line.size(), static_cast<std::size_t>(std::max(0, r.cols - 2)))),
-            i == 0 ? attr::kUnderline : attr::kNone);
+      const int width = std::max(0, r.cols - 2);
+      const auto line = [&](int row, const std::string& text, std::uint8_t a) {
+        const std::u32string shown = decodeText(text);
+        canvas.text(row, r.col + 1,
+                    std::u32string_view(shown).substr(
+                        0, std::min(shown.size(), static_cast<std::size_t>(width))),
+                    a);
+      };
+      // The address, the server's answer and the page's title, then its text.
+      if (r.rows > 2) line(r.row + 1, c.url, attr::kUnderline);
+      if (r.rows > 3) {
+        line(r.row + 2, status.title.empty() ? status.state : status.state + "  " + status.title,
+             attr::kBold);
       }
+      for (int i = 0; r.rows > 5 && i < r.rows - 5; ++i) {
+        const auto at = static_cast<std::size_t>(status.scroll + i);
+        if (at < status.text.size()) line(r.row + 4 + i, status.text[at], base);
+      }
+      if (r.rows > 5) canvas.fill(r.row + 3, r.col + 1, width, U'─', attr::kDim);
       break;
     }
   }
