@@ -136,6 +136,33 @@ TEST_F(TtyKeys, RefusedValueAndCancelQuestionByKeys) {
   EXPECT_EQ(keyedResult(steps), expected);
 }
 
+TEST_F(TtyKeys, FolderChosenInTheFolderBrowserByKeys) {
+  const fs::path folder = dir_ / "Exports";
+  fs::create_directory(folder);
+  std::string script =
+      withAbsoluteTemplate(readText(QV_SOURCE_DIR "/templates/demo/folder-cleanup.script"));
+  const std::string demoFolder = "folder D:\\Exports\\Daily";
+  script.replace(script.find(demoFolder), demoFolder.size(), "folder " + folder.string());
+  const std::string expected = scriptedResult(script);
+  ASSERT_NE(expected.find(folder.string()), std::string::npos) << expected;
+  const std::vector<Step> steps = {
+      {"Welcome to the Quorvel Scripting Wizard", {"BTab", "Enter"}, ""},
+      {"Files of type", {"Tab", "Enter"}, QV_SOURCE_DIR "/templates/Fold"},
+      {"Script Information", {"Enter"}, ""},
+      // Tab reaches "...", Space presses it; the folder browser takes the
+      // folder typed.
+      {"Which folder should be cleaned up", {"Tab", "Space"}, ""},
+      {"Folder: ", {"Enter"}, folder.string()},
+      {folder.string() + "_", {"Enter"}, ""},
+      {"After how many days", {"Enter"}, "14"},
+      {"Which file extension", {"Enter"}, "csv"},
+      {"Should the sub-folders be cleaned up", {"Down", "Enter"}, ""},
+      {"Ready to Generate Script", {"Enter"}, ""},
+      {"Edit Script", {"Enter"}, ""},
+  };
+  EXPECT_EQ(keyedResult(steps), expected);
+}
+
 TEST_F(TtyKeys, BrowserByKeysAsksTheConsoleWhatTheScriptedRunAsks) {
   const auto pages = [&](const std::function<void(int port)>& run) {
     ConsoleDemo console;
