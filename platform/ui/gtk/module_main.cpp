@@ -14,10 +14,10 @@
 #include "platform/os/desktop_launcher.h"
 #include "platform/os/server_enumeration.h"
 #include "platform/os/smb_server_enumeration.h"
+#include "platform/ui/backend_platform.h"
 #include "platform/ui/gtk/gtk_ui.h"
 #include "platform/ui/gtk/module_entry.h"
 #include "platform/ui/gtk/script_driver.h"
-#include "platform/ui/platform.h"
 #include "platform/ui/script/driven_run.h"
 #include "platform/ui/script/script_launcher.h"
 
@@ -43,25 +43,7 @@ void installCompactStyle() {
   g_object_unref(css);
 }
 
-class DesktopPlatform final : public Platform {
- public:
-  DesktopPlatform(ScriptDriver* driver, std::unique_ptr<os::Launcher> launcher,
-                  std::unique_ptr<os::ServerEnumerator> servers, int smtpPort)
-      : ui_(driver),
-        launcher_(std::move(launcher)),
-        servers_(std::move(servers)),
-        smtpPort_(smtpPort) {}
-  Ui& ui() override { return ui_; }
-  os::Launcher& launcher() override { return *launcher_; }
-  os::ServerEnumerator& servers() override { return *servers_; }
-  int smtpProbePort() override { return smtpPort_; }
-
- private:
-  GtkUi ui_;
-  std::unique_ptr<os::Launcher> launcher_;
-  std::unique_ptr<os::ServerEnumerator> servers_;
-  int smtpPort_;
-};
+using DesktopPlatform = BackendPlatform<GtkUi>;
 
 int badSetting(const char* program, const std::string& message) {
   std::fprintf(stderr, "%s: %s\n", program, message.c_str());
@@ -71,8 +53,8 @@ int badSetting(const char* program, const std::string& message) {
 int runUnscripted(QvGtkProgram run, void* context) {
   // The network's browse service, through Samba's client library, which is
   // loaded when a search first needs it.
-  DesktopPlatform platform(nullptr, os::makeDesktopLauncher(), os::makeNetworkServerEnumerator(),
-                           25);
+  DesktopPlatform platform(os::makeDesktopLauncher(), os::makeNetworkServerEnumerator(), 25,
+                           nullptr);
   return run(&platform, context);
 }
 
@@ -86,8 +68,8 @@ int runScripted(const char* program, QvGtkProgram run, void* context) {
     const script::ScriptSettings& settings = driven.settings;
     ScriptDriver driver(script, transcript);
     DesktopPlatform platform(
-        &driver, std::make_unique<script::ScriptLauncher>(transcript, settings.launchFails),
-        std::make_unique<os::ListedServers>(settings.servers), settings.smtpPort);
+        std::make_unique<script::ScriptLauncher>(transcript, settings.launchFails),
+        std::make_unique<os::ListedServers>(settings.servers), settings.smtpPort, &driver);
     code = run(&platform, context);
     driver.finish();
   }

@@ -12,7 +12,7 @@
 #include "platform/os/desktop_launcher.h"
 #include "platform/os/server_enumeration.h"
 #include "platform/os/smb_server_enumeration.h"
-#include "platform/ui/platform.h"
+#include "platform/ui/backend_platform.h"
 #include "platform/ui/script/driven_run.h"
 #include "platform/ui/script/script_launcher.h"
 #include "platform/ui/tty/module_entry.h"
@@ -23,25 +23,7 @@
 namespace qv::ui::tty {
 namespace {
 
-class TerminalPlatform final : public Platform {
- public:
-  TerminalPlatform(Terminal* terminal, TtyScript* script, std::unique_ptr<os::Launcher> launcher,
-                   std::unique_ptr<os::ServerEnumerator> servers, int smtpPort)
-      : ui_(terminal, script),
-        launcher_(std::move(launcher)),
-        servers_(std::move(servers)),
-        smtpPort_(smtpPort) {}
-  Ui& ui() override { return ui_; }
-  os::Launcher& launcher() override { return *launcher_; }
-  os::ServerEnumerator& servers() override { return *servers_; }
-  int smtpProbePort() override { return smtpPort_; }
-
- private:
-  TtyUi ui_;
-  std::unique_ptr<os::Launcher> launcher_;
-  std::unique_ptr<os::ServerEnumerator> servers_;
-  int smtpPort_;
-};
+using TerminalPlatform = BackendPlatform<TtyUi>;
 
 int badSetting(const char* program, const std::string& message) {
   std::fprintf(stderr, "%s: %s\n", program, message.c_str());
@@ -54,8 +36,8 @@ int runUnscripted(const char* program, QvTtyProgram run, void* context) {
   if (!terminal) return badSetting(program, "cannot draw in the terminal: " + error);
   int code = 0;
   {
-    TerminalPlatform platform(terminal.get(), nullptr, os::makeDesktopLauncher(),
-                              os::makeNetworkServerEnumerator(), 25);
+    TerminalPlatform platform(os::makeDesktopLauncher(), os::makeNetworkServerEnumerator(), 25,
+                              terminal.get(), nullptr);
     code = run(&platform, context);
   }
   terminal.reset();
@@ -76,9 +58,9 @@ int runScripted(const char* program, QvTtyProgram run, void* context) {
     const script::ScriptSettings& settings = driven.settings;
     TtyScript driver(script, transcript);
     TerminalPlatform platform(
-        terminal.get(), &driver,
         std::make_unique<script::ScriptLauncher>(transcript, settings.launchFails),
-        std::make_unique<os::ListedServers>(settings.servers), settings.smtpPort);
+        std::make_unique<os::ListedServers>(settings.servers), settings.smtpPort, terminal.get(),
+        &driver);
     code = run(&platform, context);
     driver.finish();
   }
