@@ -243,6 +243,30 @@ TEST_F(TtyView, PictureShowsTheFormCentredWithItsCaptionOnTheFrame) {
   EXPECT_GT(left, 10u);
 }
 
+TEST_F(TtyView, FieldsScrollToTheirCaret) {
+  // 21 is 25 cells wide, 24 has 4 rows.
+  dialog().setText(21, "abcdefghijklmnopqrstuvwxyz0123456789");
+  dialog().setText(24, "one\r\ntwo\r\nthree\r\nfour\r\nfive\r\nsix");
+  view_->userFocus(21);
+  press({key(KeyCode::End)});
+  std::string text = screen();
+  EXPECT_NE(text.find("0123456789"), std::string::npos) << text;
+  EXPECT_EQ(text.find("abcdef"), std::string::npos) << text;
+  press({key(KeyCode::Home)});
+  text = screen();
+  EXPECT_NE(text.find("abcdef"), std::string::npos) << text;
+  EXPECT_EQ(text.find("0123456789"), std::string::npos) << text;
+  // The caret at the end of the last line: the first lines scroll away.
+  view_->userFocus(24);
+  dialog().userSetCaret(24, dialog().text(24).size(), dialog().text(24).size());
+  text = screen();
+  EXPECT_NE(text.find("six"), std::string::npos) << text;
+  EXPECT_EQ(text.find("one"), std::string::npos) << text;
+  press({key(KeyCode::Up), key(KeyCode::Up), key(KeyCode::Up), key(KeyCode::Up), key(KeyCode::Up)});
+  text = screen();
+  EXPECT_NE(text.find("one"), std::string::npos) << text;
+}
+
 TEST_F(TtyView, DialogTallerThanTheTerminalScrollsToTheFocusedControl) {
   Canvas small(8, 80);
   view_->draw(small, true);
