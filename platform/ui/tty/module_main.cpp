@@ -1,9 +1,9 @@
 // The module's entry point: takes over the terminal, builds the terminal
-// platform (the terminal's dialogs, the desktop's launcher, the network's
-// server enumeration, SMTP on port 25) and runs the program on it. With
-// QV_UI_SCRIPT set, a script drives the run and the services are the
-// scripted ones, so runs on both backends write the same transcript; such a
-// run needs no terminal.
+// platform (the terminal's dialogs, the desktop's launcher with the terminal
+// kept from what it starts, the network's server enumeration, SMTP on port
+// 25) and runs the program on it. With QV_UI_SCRIPT set, a script drives the
+// run and the services are the scripted ones, so runs on both backends write
+// the same transcript; such a run needs no terminal.
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -17,6 +17,7 @@
 #include "platform/ui/script/script_launcher.h"
 #include "platform/ui/tty/module_entry.h"
 #include "platform/ui/tty/terminal.h"
+#include "platform/ui/tty/terminal_launcher.h"
 #include "platform/ui/tty/tty_script.h"
 #include "platform/ui/tty/tty_ui.h"
 
@@ -36,8 +37,8 @@ int runUnscripted(const char* program, QvTtyProgram run, void* context) {
   if (!terminal) return badSetting(program, "cannot draw in the terminal: " + error);
   int code = 0;
   {
-    TerminalPlatform platform(os::makeDesktopLauncher(), os::makeNetworkServerEnumerator(), 25,
-                              terminal.get(), nullptr);
+    TerminalPlatform platform(std::make_unique<TerminalLauncher>(os::makeDesktopLauncher()),
+                              os::makeNetworkServerEnumerator(), 25, terminal.get(), nullptr);
     code = run(&platform, context);
   }
   terminal.reset();
