@@ -34,8 +34,7 @@ struct Step {
 std::string terminalCommand(const std::string& program, const std::vector<std::string>& args) {
   std::string command =
       "env -u DISPLAY -u WAYLAND_DISPLAY -u QV_UI -u QV_UI_SCRIPT -u http_proxy -u HTTP_PROXY "
-      "LANG=C.UTF-8 TERM=xterm-256color " QV_BINARY_DIR
-      "/bin/" +
+      "LANG=C.UTF-8 TERM=xterm-256color " QV_BINARY_DIR "/bin/" +
       program;
   for (const std::string& a : args) command += " '" + a + "'";
   return command;
