@@ -2,10 +2,10 @@
 
 #include <string_view>
 
+#include "platform/base/standard_options.h"
+
 namespace qv::cli {
 namespace {
-
-constexpr std::string_view kVersion = "qvscript 1.0\n";
 
 constexpr std::string_view kUsage =
     "Usage: qvscript COMMAND [OPTION]... FILE...\n"
@@ -59,7 +59,7 @@ int runQvscript(const std::vector<std::string>& args, Streams io) {
     return kExitUnreadable;
   }
   if (options->version) {
-    io.out << kVersion;
+    io.out << versionText("qvscript");
     return kExitOk;
   }
   if (options->command.empty()) {

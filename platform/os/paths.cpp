@@ -4,10 +4,13 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
+#include <filesystem>
 #include <string_view>
 
+#include "platform/base/build_info.h"
 #include "platform/os/regular_file.h"
 
 namespace qv::os {
@@ -29,14 +32,40 @@ std::string programFolder() {
   return path;
 }
 
-std::optional<std::string> sharedDataFolder() {
-  const char* dirs = std::getenv("XDG_DATA_DIRS");
-  std::string_view first = dirs ? std::string_view(dirs) : std::string_view();
-  first = first.substr(0, first.find(':'));
-  if (first.empty()) return std::string("/usr/local/share");
-  if (first.front() != '/') return std::nullopt;
-  while (first.size() > 1 && first.back() == '/') first.remove_suffix(1);
-  return std::string(first);
+std::vector<std::string> dataFolders(const std::string& programFolder, const char* xdgDataDirs) {
+  std::vector<std::string> folders;
+  auto add = [&folders](std::filesystem::path folder) {
+    std::string text = folder.lexically_normal().string();
+    while (text.size() > 1 && text.back() == '/') text.pop_back();
+    if (std::find(folders.begin(), folders.end(), text) == folders.end()) {
+      folders.push_back(std::move(text));
+    }
+  };
+  if (!programFolder.empty())
+    add(std::filesystem::path(programFolder) / build::kDataFolderFromPrograms);
+  std::string_view dirs = xdgDataDirs ? xdgDataDirs : "";
+  if (dirs.empty()) dirs = "/usr/local/share/:/usr/share/";
+  while (!dirs.empty()) {
+    const std::size_t colon = dirs.find(':');
+    const std::string_view entry = dirs.substr(0, colon);
+    if (!entry.empty() && entry.front() == '/') add(std::string(entry));
+    dirs = colon == std::string_view::npos ? std::string_view() : dirs.substr(colon + 1);
+  }
+  return folders;
+}
+
+std::vector<std::string> dataFolders() {
+  return dataFolders(programFolder(), std::getenv("XDG_DATA_DIRS"));
+}
+
+std::optional<std::string> findInFolders(const std::vector<std::string>& folders,
+                                         std::string_view name) {
+  for (const std::string& folder : folders) {
+    const std::string path = (std::filesystem::path(folder) / name).string();
+    struct stat st;
+    if (::stat(path.c_str(), &st) == 0) return path;
+  }
+  return std::nullopt;
 }
 
 bool fileExists(const std::string& path) {

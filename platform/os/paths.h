@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace qv::os {
 
@@ -12,13 +14,23 @@ namespace qv::os {
 // program's own path cannot be had.
 std::string programFolder();
 
-// The folder shared by all users that stands for the Windows common
-// application data folder: the first entry of XDG_DATA_DIRS, or
-// /usr/local/share when that is unset or empty. No trailing "/" (except for
-// the root folder itself, which stays "/"). nullopt, as when Windows cannot
-// give its known folder, when the first entry is not an absolute path: the
-// XDG base directory rules call such an entry invalid.
-std::optional<std::string> sharedDataFolder();
+// The folders the programs look in for data, in this order: the data
+// folder of the installation the program belongs to (<program folder>/../
+// share, so an installation under any prefix and the build tree find their
+// own data without settings), then every entry of XDG_DATA_DIRS in order
+// (/usr/local/share, /usr/share when it is unset or empty), as the XDG base
+// directory rules say. Entries that are empty or not absolute paths (invalid
+// by those rules) are skipped; a folder named again keeps its first place.
+// No trailing "/" (the root folder stays "/").
+std::vector<std::string> dataFolders();
+// The same from given values: `programFolder` as programFolder() gives it
+// (empty: unknown), `xdgDataDirs` the variable's value (nullptr: unset).
+std::vector<std::string> dataFolders(const std::string& programFolder, const char* xdgDataDirs);
+
+// The path of `name` (a file or folder, links followed) in the first of
+// `folders` that has it; nullopt when none has.
+std::optional<std::string> findInFolders(const std::vector<std::string>& folders,
+                                         std::string_view name);
 
 // A regular file of that name exists, links followed (a dangling link is no
 // file). Devices and pipes do not count: no document is read from or written

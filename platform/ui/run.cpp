@@ -1,12 +1,16 @@
 #include "platform/ui/run.h"
 
+#include <unistd.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
 
-#include "platform/ui/gtk/load_module.h"
+#include "platform/ui/backend_module.h"
+#include "platform/ui/gtk/module_entry.h"
 #include "platform/ui/script/script_run.h"
+#include "platform/ui/tty/module_entry.h"
 
 namespace qv::ui {
 namespace {
@@ -23,6 +27,10 @@ bool hasDisplay() {
   return (x11 && *x11) || (wayland && *wayland);
 }
 
+bool onTerminal() {
+  return ::isatty(STDIN_FILENO) && ::isatty(STDOUT_FILENO);
+}
+
 int badSetting(const std::string& program, const std::string& message) {
   std::fprintf(stderr, "%s: %s\n", program.c_str(), message.c_str());
   return kExitBadSetting;
@@ -35,16 +43,25 @@ int runProgram(int argc, char** argv, const ProgramMain& main) {
   const char* selected = std::getenv("QV_UI");
   std::string backend = selected ? selected : "";
   if (backend.empty()) {
-    if (!hasDisplay()) {
+    if (hasDisplay()) {
+      backend = "gtk";
+    } else if (onTerminal()) {
+      backend = "tty";
+    } else {
       return badSetting(name,
-                        "no display to open windows on; run it in a desktop session, or by script "
-                        "with QV_UI=script QV_UI_SCRIPT=FILE (see docs/automation.md)");
+                        "no display to open windows on and no terminal to draw in; run it in a "
+                        "desktop session or a terminal, or by script with QV_UI=script "
+                        "QV_UI_SCRIPT=FILE (see docs/automation.md)");
     }
-    backend = "gtk";
   }
-  if (backend == "gtk") return gtk::runOnDesktop(name, argc, argv, main);
+  if (backend == "gtk") {
+    return runOnBackendModule(name, gtk::kModuleFile, gtk::kEntryPoint, argc, argv, main);
+  }
+  if (backend == "tty") {
+    return runOnBackendModule(name, tty::kModuleFile, tty::kEntryPoint, argc, argv, main);
+  }
   if (backend != "script") {
-    return badSetting(name, "unknown QV_UI \"" + backend + "\"; use script or gtk");
+    return badSetting(name, "unknown QV_UI \"" + backend + "\"; use script, gtk or tty");
   }
 
   script::ScriptSettings settings;

@@ -112,7 +112,7 @@ TEST(QvscriptCommandLine, HelpVersionAndMistakes) {
   EXPECT_EQ(runCli({"--help"}).status, 0);
   EXPECT_NE(runCli({"--help"}).out.find("Usage: qvscript COMMAND"), std::string::npos);
   EXPECT_NE(runCli({"render", "--help"}).out.find("Usage: qvscript render"), std::string::npos);
-  EXPECT_EQ(runCli({"--version"}).out, "qvscript 1.0\n");
+  EXPECT_EQ(runCli({"--version"}).out.rfind("qvscript (", 0), 0u);
   EXPECT_EQ(runCli({}).status, 2);
   EXPECT_EQ(runCli({"frobnicate"}).status, 2);
   EXPECT_EQ(runCli({"check", "--no-such-option", "x.vbt"}).status, 2);

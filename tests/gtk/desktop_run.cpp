@@ -55,8 +55,7 @@ RunResult runProgram(const ProgramRun& run, const std::string& backend) {
       "env -u http_proxy -u https_proxy -u HTTP_PROXY -u HTTPS_PROXY -u DISPLAY "
       "WEBKIT_DISABLE_COMPOSITING_MODE=1 WEBKIT_DISABLE_SANDBOX_THIS_IS_DANGEROUS=1 "
       "no_proxy=127.0.0.1,localhost NO_AT_BRIDGE=1 QV_UI=" +
-      backend + " QV_UI_MODULE_DIR=" + quoted(QV_BINARY_DIR "/lib") +
-      " QV_UI_SCRIPT=" + quoted((dir / "actions.script").string()) +
+      backend + " QV_UI_SCRIPT=" + quoted((dir / "actions.script").string()) +
       " QV_UI_TRANSCRIPT=" + quoted((dir / "run.jsonl").string());
   for (const std::string& setting : run.env) {
     // The first data folder is the program's own; the system's follow it,

@@ -1,5 +1,6 @@
-// platform/os/paths.h: the program folder, the shared data folder taken from
-// XDG_DATA_DIRS, existence tests and whole-file reading.
+// platform/os/paths.h: the program folder, the data folders (the
+// installation's own, then XDG_DATA_DIRS), existence tests and whole-file
+// reading.
 #include "platform/os/paths.h"
 #include "platform/os/regular_file.h"
 
@@ -11,6 +12,7 @@
 #include <optional>
 #include <ostream>
 #include <string>
+#include <vector>
 
 #include "tests/os/temp_folder.h"
 
@@ -29,10 +31,12 @@ TEST(Paths, ProgramFolderIsTheFolderOfThisTest) {
   EXPECT_EQ(folder, expected.string() + "/");
 }
 
+// The data folders: the installation's own (relative to the program
+// folder) first, then XDG_DATA_DIRS in order.
 struct XdgCase {
   const char* name;
   const char* value;  // nullptr: unset
-  std::optional<std::string> folder;
+  std::vector<std::string> folders;
 };
 
 void PrintTo(const XdgCase& c, std::ostream* out) {
@@ -40,31 +44,60 @@ void PrintTo(const XdgCase& c, std::ostream* out) {
 }
 
 const XdgCase kXdgCases[] = {
-    {"Unset", nullptr, "/usr/local/share"},
-    {"Empty", "", "/usr/local/share"},
-    {"EmptyFirstEntry", ":/usr/share", "/usr/local/share"},
-    {"OnlyColon", ":", "/usr/local/share"},
-    {"OneEntry", "/usr/share", "/usr/share"},
-    {"FirstOfSeveral", "/opt/qv/share:/usr/local/share:/usr/share", "/opt/qv/share"},
-    {"TrailingSlashDropped", "/opt/qv/share/:/usr/share", "/opt/qv/share"},
-    {"TrailingSlashesDropped", "/opt/qv/share///", "/opt/qv/share"},
-    {"Root", "/:/usr/share", "/"},
-    {"BlanksKept", "/opt/Quorvel Data:/usr/share", "/opt/Quorvel Data"},
-    {"RelativeIsInvalid", "share:/usr/share", std::nullopt},
+    {"Unset", nullptr, {"/opt/qv/share", "/usr/local/share", "/usr/share"}},
+    {"Empty", "", {"/opt/qv/share", "/usr/local/share", "/usr/share"}},
+    {"OnlyColon", ":", {"/opt/qv/share"}},
+    {"EmptyEntriesSkipped", ":/usr/share::", {"/opt/qv/share", "/usr/share"}},
+    {"DesktopValueInOrder",
+     "/usr/share/gnome:/usr/local/share:/usr/share",
+     {"/opt/qv/share", "/usr/share/gnome", "/usr/local/share", "/usr/share"}},
+    {"TrailingSlashesDropped",
+     "/srv/data///:/usr/share/",
+     {"/opt/qv/share", "/srv/data", "/usr/share"}},
+    {"Root", "/:/usr/share", {"/opt/qv/share", "/", "/usr/share"}},
+    {"BlanksKept", "/opt/Quorvel Data", {"/opt/qv/share", "/opt/Quorvel Data"}},
+    {"RelativeEntriesAreInvalid", "share:./x:/usr/share", {"/opt/qv/share", "/usr/share"}},
+    {"ARepeatKeepsItsFirstPlace",
+     "/usr/share:/opt/qv/share:/usr/share/",
+     {"/opt/qv/share", "/usr/share"}},
 };
 
-class SharedDataFolder : public ::testing::TestWithParam<XdgCase> {};
+class DataFolders : public ::testing::TestWithParam<XdgCase> {};
 
-TEST_P(SharedDataFolder, FromXdgDataDirs) {
+TEST_P(DataFolders, InstallationFirstThenXdgDataDirs) {
   const XdgCase& c = GetParam();
-  ScopedEnv env("XDG_DATA_DIRS", c.value);
-  EXPECT_EQ(sharedDataFolder(), c.folder);
+  EXPECT_EQ(dataFolders("/opt/qv/bin/", c.value), c.folders);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, SharedDataFolder, ::testing::ValuesIn(kXdgCases),
+INSTANTIATE_TEST_SUITE_P(Cases, DataFolders, ::testing::ValuesIn(kXdgCases),
                          [](const ::testing::TestParamInfo<XdgCase>& info) {
                            return std::string(info.param.name);
                          });
+
+TEST(Paths, DataFoldersWithoutAProgramFolderAreXdgDataDirsAlone) {
+  EXPECT_EQ(dataFolders("", "/usr/share"), std::vector<std::string>{"/usr/share"});
+}
+
+TEST(Paths, DataFoldersOfThisProcessBeginWithTheBuildTreesShare) {
+  ScopedEnv env("XDG_DATA_DIRS", nullptr);
+  const std::vector<std::string> folders = dataFolders();
+  ASSERT_EQ(folders.size(), 3u);
+  EXPECT_EQ(folders[0],
+            (std::filesystem::canonical(QV_BINARY_DIR "/bin").parent_path() / "share").string());
+  EXPECT_EQ(folders[1], "/usr/local/share");
+}
+
+TEST(Paths, FindInFoldersTakesTheFirstFolderThatHasTheName) {
+  TempFolder folder;
+  folder.write("b/templates/x.vbt", "");
+  folder.write("c/templates/y.vbt", "");
+  folder.write("c/Dummy.htm", "");
+  const std::vector<std::string> folders = {folder.file("a"), folder.file("b"), folder.file("c")};
+  EXPECT_EQ(findInFolders(folders, "templates"), folder.file("b") + "/templates");
+  EXPECT_EQ(findInFolders(folders, "Dummy.htm"), folder.file("c") + "/Dummy.htm");
+  EXPECT_EQ(findInFolders(folders, "missing"), std::nullopt);
+  EXPECT_EQ(findInFolders({}, "Dummy.htm"), std::nullopt);
+}
 
 TEST(Paths, FileExists) {
   TempFolder folder;

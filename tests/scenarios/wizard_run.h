@@ -82,7 +82,7 @@ class WizardHarness {
     std::filesystem::create_directories(root_ + "/share");
     write("program/Dummy.htm", "<html></html>\n");
     env.programFolder = root_ + "/program/";
-    env.sharedDataFolder = root_ + "/share";
+    env.dataFolders = {root_ + "/share"};
   }
   ~WizardHarness() {
     std::error_code ignored;

@@ -98,11 +98,11 @@ TEST_F(WizardRuns, TheOpenFileDialogStartsInTheTemplateFolderWhenThereIsOne) {
     const char* create;  // folder to create, or null
     std::optional<std::string> folder;
   };
-  const std::string shared = h.path("share/Quorvel Monitoring System/Script Templates");
+  const std::string shared = h.path("share/Script Templates");
   const std::string local = h.path("program/Script Templates");
   const Case cases[] = {{"none", nullptr, std::nullopt},
                         {"beside the program", "program/Script Templates", local},
-                        {"shared", "share/Quorvel Monitoring System/Script Templates", shared}};
+                        {"shared", "share/Script Templates", shared}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     if (c.create) std::filesystem::create_directories(h.path(c.create));

@@ -36,20 +36,28 @@ TEST(CommandLine, RemoveQuotesDropsEveryQuotationMark) {
   EXPECT_EQ(path, "/tmp/My Scripts/a.vbs");
 }
 
-TEST(Environment, TemplateFolderIsTheSharedOneWhenItExists) {
+TEST(Environment, DataIsTakenFromTheFirstDataFolderThatHasIt) {
   WizardHarness h;
-  const std::string shared = h.path("share/Quorvel Monitoring System/Script Templates");
-  EXPECT_EQ(h.env.templateFolderPath("Script Templates"), h.path("program/Script Templates"));
-  std::filesystem::create_directories(shared);
-  EXPECT_EQ(h.env.templateFolderPath("Script Templates"), shared);
-  WizardEnvironment noShared{h.env.programFolder, std::nullopt};
-  EXPECT_EQ(noShared.templateFolderPath("Script Templates"), h.path("program/Script Templates"));
+  h.env.dataFolders = {h.path("first"), h.path("second")};
+  for (const std::string_view name : {kTemplateFolderName, kBrowserProbeFile}) {
+    SCOPED_TRACE(name);
+    std::filesystem::remove_all(h.path("first"));
+    std::filesystem::remove_all(h.path("second"));
+    const std::string own = h.path("program/" + std::string(name));
+    EXPECT_EQ(h.env.dataPath(name), own) << "in no data folder: beside the program";
+    h.write("second/" + std::string(name), "");
+    EXPECT_EQ(h.env.dataPath(name), h.path("second/" + std::string(name)));
+    std::filesystem::create_directories(h.path("first/" + std::string(name)));
+    EXPECT_EQ(h.env.dataPath(name), h.path("first/" + std::string(name)));
+  }
+  const WizardEnvironment none{h.env.programFolder, {}};
+  EXPECT_EQ(none.dataPath(kTemplateFolderName), h.path("program/Script Templates"));
 }
 
 TEST(Environment, ProgramFolderPathIsTheNameAloneWithoutAFolder) {
-  const WizardEnvironment installed{"/opt/qv/", std::nullopt};
+  const WizardEnvironment installed{"/opt/qv/", {}};
   const WizardEnvironment unknown{};
-  const WizardEnvironment deep{"/" + std::string(300, 'f') + "/", std::nullopt};
+  const WizardEnvironment deep{"/" + std::string(300, 'f') + "/", {}};
   EXPECT_EQ(installed.programFolderPath("NewScript.vbs"), "/opt/qv/NewScript.vbs");
   EXPECT_EQ(unknown.programFolderPath("NewScript.vbs"), "NewScript.vbs");
   EXPECT_EQ(deep.programFolderPath("x").size(), 259u);

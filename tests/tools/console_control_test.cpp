@@ -16,6 +16,8 @@ TEST(consoleOptions, ParsesTheCommandLine) {
     int port;
     const char* bind;
     const char* log;
+    bool help = false;
+    bool version = false;
   };
   const Case cases[] = {
       {{}, true, 8080, "127.0.0.1", ""},
@@ -31,6 +33,16 @@ TEST(consoleOptions, ParsesTheCommandLine) {
       {{"--log"}, false, 0, "", ""},
       {{"8080"}, false, 0, "", ""},
       {{"--verbose"}, false, 0, "", ""},
+      {{"--port=9000", "--log=x.log"}, true, 9000, "127.0.0.1", "x.log"},
+      {{"--po", "1"}, true, 1, "127.0.0.1", "", false, false},
+      {{"--port=x"}, false, 0, "", ""},
+      {{"--help=yes"}, false, 0, "", ""},
+      {{"--", "--port"}, false, 0, "", ""},
+      {{"--port", "1", "extra"}, false, 0, "", ""},
+      {{"-h"}, true, 8080, "127.0.0.1", "", true, false},
+      {{"--help"}, true, 8080, "127.0.0.1", "", true, false},
+      {{"--version"}, true, 8080, "127.0.0.1", "", false, true},
+      {{"--vers"}, true, 8080, "127.0.0.1", "", false, true},
   };
   for (const auto& c : cases) {
     std::string joined;
@@ -45,6 +57,8 @@ TEST(consoleOptions, ParsesTheCommandLine) {
     EXPECT_EQ(parsed.options->port, c.port);
     EXPECT_EQ(parsed.options->bindAddress, c.bind);
     EXPECT_EQ(parsed.options->logFile, c.log);
+    EXPECT_EQ(parsed.options->help, c.help);
+    EXPECT_EQ(parsed.options->version, c.version);
   }
 }
 

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/base/standard_options.h"
 #include "tools/console-demo/console_server.h"
 #include "tools/console-demo/console_state.h"
 #include "tools/console-demo/control.h"
@@ -115,9 +116,11 @@ int main(int argc, char** argv) {
     return 2;
   }
   const qv::console::Options& options = *parsed.options;
-  if (options.help) {
-    std::fputs(std::string(qv::console::usageText()).c_str(), stdout);
-    return 0;
+  if (options.help || options.version) {
+    const std::string text =
+        options.help ? std::string(qv::console::usageText()) : qv::versionText("qv-console-demo");
+    std::fputs(text.c_str(), stdout);
+    return std::fflush(stdout) == 0 ? 0 : 1;
   }
 
   std::ofstream logFile;

@@ -1,6 +1,7 @@
 #include "tools/console-demo/options.h"
 
 #include <arpa/inet.h>
+#include <getopt.h>
 
 #include <charconv>
 #include <cstring>
@@ -19,40 +20,68 @@ std::optional<int> parsePort(std::string_view text) {
 }  // namespace
 
 ParsedOptions parseOptions(const std::vector<std::string_view>& args) {
+  // getopt_long wants the C form: a program name and mutable strings.
+  std::vector<std::string> texts{"qv-console-demo"};
+  texts.insert(texts.end(), args.begin(), args.end());
+  std::vector<char*> argv;
+  for (std::string& text : texts) argv.push_back(text.data());
+  argv.push_back(nullptr);
+  const int argc = static_cast<int>(texts.size());
+
+  static constexpr option kOptions[] = {
+      {"port", required_argument, nullptr, 'p'}, {"bind", required_argument, nullptr, 'b'},
+      {"log", required_argument, nullptr, 'l'},  {"help", no_argument, nullptr, 'h'},
+      {"version", no_argument, nullptr, 'V'},    {nullptr, 0, nullptr, 0}};
   Options options;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string_view arg = args[i];
-    if (arg == "--help" || arg == "-h") {
-      options.help = true;
-      continue;
-    }
-    if (arg != "--port" && arg != "--bind" && arg != "--log") {
-      return {std::nullopt, "unknown argument: " + std::string(arg)};
-    }
-    if (i + 1 >= args.size()) return {std::nullopt, std::string(arg) + " needs a value"};
-    const std::string_view value = args[++i];
-    if (arg == "--port") {
-      const auto port = parsePort(value);
-      if (!port) return {std::nullopt, "not a port number: " + std::string(value)};
-      options.port = *port;
-    } else if (arg == "--bind") {
-      if (value.empty()) return {std::nullopt, "--bind needs an address"};
-      options.bindAddress = std::string(value);
-    } else {
-      if (value.empty()) return {std::nullopt, "--log needs a file name"};
-      options.logFile = std::string(value);
+  optind = 0;  // glibc: start afresh
+  opterr = 0;  // the errors are reported by the caller
+  for (int c; (c = getopt_long(argc, argv.data(), "+:h", kOptions, nullptr)) != -1;) {
+    const std::string given = argv[optind - 1];
+    const std::string value = optarg ? optarg : "";
+    switch (c) {
+      case 'p':
+        if (const auto port = parsePort(value)) {
+          options.port = *port;
+        } else {
+          return {std::nullopt, "not a port number: " + value};
+        }
+        break;
+      case 'b':
+        if (value.empty()) return {std::nullopt, "--bind needs an address"};
+        options.bindAddress = value;
+        break;
+      case 'l':
+        if (value.empty()) return {std::nullopt, "--log needs a file name"};
+        options.logFile = value;
+        break;
+      case 'h':
+        options.help = true;
+        break;
+      case 'V':
+        options.version = true;
+        break;
+      case ':':
+        return {std::nullopt, given + " needs a value"};
+      default:
+        return {std::nullopt, "unknown option: " + given};
     }
   }
+  if (optind < argc) return {std::nullopt, "unexpected argument: " + texts[optind]};
   return {options, {}};
 }
 
 std::string_view usageText() {
   return "usage: qv-console-demo [--port N] [--bind ADDR] [--log FILE]\n"
+         "       qv-console-demo --help | --version\n"
+         "A stand-in for a Quorvel monitoring server's web console, for trying qvbrowser.\n"
          "  --port N     port to listen on (default 8080; 0 picks a free one)\n"
          "  --bind ADDR  address to listen on (default 127.0.0.1)\n"
          "  --log FILE   append the request log to FILE instead of stderr\n"
+         "  -h, --help   show this help and exit\n"
+         "  --version    show the version and exit\n"
          "stdin commands: fail [STATUS] | recover | stop\n"
-         "signals: SIGUSR1 fail with 500, SIGUSR2 recover, SIGINT/SIGTERM stop\n";
+         "signals: SIGUSR1 fail with 500, SIGUSR2 recover, SIGINT/SIGTERM stop\n"
+         "See qv-console-demo(1).\n";
 }
 
 bool isLoopbackAddress(std::string_view address) {

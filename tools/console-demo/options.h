@@ -1,4 +1,5 @@
-// Command line of qv-console-demo: [--port N] [--bind ADDR] [--log FILE].
+// Command line of qv-console-demo: [--port N] [--bind ADDR] [--log FILE],
+// --help, --version; read with getopt_long (--port=N works too).
 #pragma once
 
 #include <optional>
@@ -13,6 +14,7 @@ struct Options {
   std::string bindAddress = "127.0.0.1";
   std::string logFile;  // empty: log to stderr
   bool help = false;
+  bool version = false;
 };
 
 struct ParsedOptions {

@@ -1,10 +1,10 @@
 #include "wizard/message/expression_builder.h"
 
 #include "platform/base/text.h"
+#include "wizard/engine/message_boxes.h"
 #include "wizard/message/message_texts.h"
 #include "wizard/message/place_markers.h"
 #include "wizard/res/dialogs/message_ids.h"
-#include "wizard/engine/message_boxes.h"
 
 namespace qv::wizard {
 namespace {

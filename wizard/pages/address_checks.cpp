@@ -1,8 +1,8 @@
 #include "wizard/pages/address_checks.h"
 
+#include "wizard/engine/message_boxes.h"
 #include "wizard/engine/wizard_state.h"
 #include "wizard/pages/grouped_texts.h"
-#include "wizard/engine/message_boxes.h"
 
 namespace qv::wizard {
 

@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
+#include "wizard/engine/message_boxes.h"
 #include "wizard/pages/grouped_fields.h"
 #include "wizard/pages/grouped_texts.h"
 #include "wizard/res/dialogs/grouped_page_ids.h"
-#include "wizard/engine/message_boxes.h"
 
 namespace qv::wizard {
 

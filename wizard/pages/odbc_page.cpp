@@ -1,10 +1,10 @@
 #include "wizard/pages/odbc_page.h"
 
+#include "wizard/engine/message_boxes.h"
 #include "wizard/pages/grouped_fields.h"
 #include "wizard/pages/grouped_texts.h"
 #include "wizard/pages/server_button.h"
 #include "wizard/res/dialogs/grouped_page_ids.h"
-#include "wizard/engine/message_boxes.h"
 
 namespace qv::wizard {
 namespace {

@@ -1,8 +1,8 @@
 #include "wizard/pages/param_page.h"
 
 #include "platform/base/text.h"
-#include "wizard/res/dialogs/control_ids.h"
 #include "wizard/engine/message_boxes.h"
+#include "wizard/res/dialogs/control_ids.h"
 #include "wizard/shell/wizard_texts.h"
 
 namespace qv::wizard {

@@ -16,8 +16,7 @@ std::string targetFromArguments(const std::vector<std::string>& args) {
 }
 
 std::optional<std::string> takeSaveAnswersOption(std::vector<std::string>& args) {
-  constexpr std::string_view kOption = "--save-answers";
-  if (args.empty() || args.front() != kOption) return std::nullopt;
+  if (args.empty() || args.front() != kSaveAnswersOption) return std::nullopt;
   std::string path = args.size() > 1 ? args[1] : std::string();
   args.erase(args.begin(), args.begin() + std::min<std::ptrdiff_t>(2, args.size()));
   return path;

@@ -3,6 +3,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace qv::wizard {
@@ -11,6 +12,8 @@ namespace qv::wizard {
 // the first argument with leading blanks and tabs skipped, cut to a path's
 // capacity (259 bytes); empty when there is none. Later arguments are ignored.
 std::string targetFromArguments(const std::vector<std::string>& args);
+
+inline constexpr std::string_view kSaveAnswersOption = "--save-answers";
 
 // Takes "--save-answers FILE" from the front of the arguments; nullopt when
 // they do not begin with it. An option without its file gives "".

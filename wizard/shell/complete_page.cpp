@@ -2,10 +2,10 @@
 
 #include "platform/base/text.h"
 #include "platform/os/paths.h"
+#include "wizard/engine/message_boxes.h"
 #include "wizard/res/dialogs/control_ids.h"
 #include "wizard/res/resources.h"
 #include "wizard/shell/launching.h"
-#include "wizard/engine/message_boxes.h"
 #include "wizard/shell/param_info_page.h"
 #include "wizard/shell/wizard_texts.h"
 

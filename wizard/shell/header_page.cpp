@@ -1,9 +1,9 @@
 #include "wizard/shell/header_page.h"
 
 #include "wizard/engine/header_reader.h"
+#include "wizard/engine/message_boxes.h"
 #include "wizard/res/dialogs/control_ids.h"
 #include "wizard/res/resources.h"
-#include "wizard/engine/message_boxes.h"
 #include "wizard/shell/wizard_texts.h"
 
 namespace qv::wizard {

@@ -9,7 +9,7 @@ namespace qv::wizard {
 
 bool openInBrowser(const WizardContext& ctx, std::string_view address) {
   const std::string program =
-      ctx.launcher().findAssociatedProgram(ctx.env.programFolderPath(kBrowserProbeFile));
+      ctx.launcher().findAssociatedProgram(ctx.env.dataPath(kBrowserProbeFile));
   if (program.empty()) {
     warn(ctx.ui(), texts::kNoBrowser);
     return false;

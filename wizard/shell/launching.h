@@ -7,7 +7,7 @@
 
 namespace qv::wizard {
 
-// Starts the program associated with "Dummy.htm" beside the wizard with the
+// Starts the program associated with "Dummy.htm" (among the wizard's data) with the
 // address; warns when there is none. True when the browser started.
 bool openInBrowser(const WizardContext& ctx, std::string_view address);
 

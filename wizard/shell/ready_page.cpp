@@ -1,8 +1,8 @@
 #include "wizard/shell/ready_page.h"
 
+#include "wizard/engine/message_boxes.h"
 #include "wizard/res/dialogs/control_ids.h"
 #include "wizard/res/resources.h"
-#include "wizard/engine/message_boxes.h"
 #include "wizard/shell/wizard_texts.h"
 
 namespace qv::wizard {

@@ -18,7 +18,7 @@ class WelcomeProc final : public ui::DialogProc {
   explicit WelcomeProc(WizardContext& ctx) : ctx_(ctx) {}
 
   void onInit(ui::Dialog&) override {
-    ctx_.state.templateFolder = ctx_.env.templateFolderPath(kTemplateFolderName);
+    ctx_.state.templateFolder = ctx_.env.dataPath(kTemplateFolderName);
   }
 
   void onCommand(ui::Dialog& dialog, int id) override {

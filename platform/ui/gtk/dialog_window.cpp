@@ -6,6 +6,7 @@
 
 #include "platform/ui/dialog_proc.h"
 #include "platform/ui/gtk/art.h"
+#include "platform/ui/gtk/program_icon.h"
 #include "platform/ui/gtk/widget_text.h"
 
 namespace qv::ui::gtk {
@@ -108,6 +109,7 @@ void DialogWindow::syncFocus(int id) {
 }
 
 void DialogWindow::syncIcon() {
+  if (haveProgramIcon()) return;  // the program's icon files win over a drawn icon
   GdkPixbuf* icon = drawPicture(PictureKind::Icon, dialog_.icon(), 48, 48);
   gtk_window_set_icon(window_, icon);
   g_object_unref(icon);

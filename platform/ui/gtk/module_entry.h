@@ -2,16 +2,13 @@
 // scripted run never links GTK. This is the one entry point it exports.
 #pragma once
 
-namespace qv::ui {
-class Platform;
-}
+#include "platform/ui/backend_module.h"
 
 extern "C" {
 
-// Runs `program` on the desktop platform and returns its exit status; 2 with
-// one line on standard error when no display can be opened or a setting is
-// bad, 3 when a script drives the run and it fails.
-using QvGtkProgram = int (*)(qv::ui::Platform* platform, void* context);
+// A QvBackendEntry: 2 with one line on standard error when no display can be
+// opened or a setting is bad.
+using QvGtkProgram = QvBackendProgram;
 int qv_ui_gtk_run(const char* programName, QvGtkProgram program, void* context);
 }
 

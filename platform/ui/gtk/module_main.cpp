@@ -5,7 +5,6 @@
 // backends write the same transcript.
 #include <gtk/gtk.h>
 
-#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -15,12 +14,13 @@
 #include "platform/os/desktop_launcher.h"
 #include "platform/os/server_enumeration.h"
 #include "platform/os/smb_server_enumeration.h"
+#include "platform/ui/backend_platform.h"
 #include "platform/ui/gtk/gtk_ui.h"
 #include "platform/ui/gtk/module_entry.h"
+#include "platform/ui/gtk/program_icon.h"
 #include "platform/ui/gtk/script_driver.h"
-#include "platform/ui/platform.h"
+#include "platform/ui/script/driven_run.h"
 #include "platform/ui/script/script_launcher.h"
-#include "platform/ui/script/script_run.h"
 
 namespace qv::ui::gtk {
 namespace {
@@ -44,25 +44,7 @@ void installCompactStyle() {
   g_object_unref(css);
 }
 
-class DesktopPlatform final : public Platform {
- public:
-  DesktopPlatform(ScriptDriver* driver, std::unique_ptr<os::Launcher> launcher,
-                  std::unique_ptr<os::ServerEnumerator> servers, int smtpPort)
-      : ui_(driver),
-        launcher_(std::move(launcher)),
-        servers_(std::move(servers)),
-        smtpPort_(smtpPort) {}
-  Ui& ui() override { return ui_; }
-  os::Launcher& launcher() override { return *launcher_; }
-  os::ServerEnumerator& servers() override { return *servers_; }
-  int smtpProbePort() override { return smtpPort_; }
-
- private:
-  GtkUi ui_;
-  std::unique_ptr<os::Launcher> launcher_;
-  std::unique_ptr<os::ServerEnumerator> servers_;
-  int smtpPort_;
-};
+using DesktopPlatform = BackendPlatform<GtkUi>;
 
 int badSetting(const char* program, const std::string& message) {
   std::fprintf(stderr, "%s: %s\n", program, message.c_str());
@@ -72,44 +54,27 @@ int badSetting(const char* program, const std::string& message) {
 int runUnscripted(QvGtkProgram run, void* context) {
   // The network's browse service, through Samba's client library, which is
   // loaded when a search first needs it.
-  DesktopPlatform platform(nullptr, os::makeDesktopLauncher(), os::makeNetworkServerEnumerator(),
-                           25);
+  DesktopPlatform platform(os::makeDesktopLauncher(), os::makeNetworkServerEnumerator(), 25,
+                           nullptr);
   return run(&platform, context);
 }
 
 int runScripted(const char* program, QvGtkProgram run, void* context) {
-  script::ScriptSettings settings;
-  std::string error;
-  if (!script::readScriptSettings(settings, error)) return badSetting(program, error);
-  std::vector<script::Action> actions;
-  script::ParseError parseError{};
-  if (!script::parseScript(settings.script, actions, parseError)) {
-    std::fprintf(stderr, "script line %d: %s\n", parseError.line, parseError.message.c_str());
-    return 2;
-  }
-  std::FILE* file = nullptr;
-  if (const char* path = std::getenv("QV_UI_TRANSCRIPT"); path && *path) {
-    file = std::fopen(path, "w");
-    if (!file) {
-      return badSetting(program, std::string("cannot write the transcript ") + path + ": " +
-                                     std::strerror(errno));
-    }
-  }
-  script::Script script(std::move(actions));
-  script::Transcript transcript(file);
+  script::DrivenRun driven;
+  if (!script::prepareDrivenRun(program, driven)) return 2;
+  script::Script script(std::move(driven.actions));
+  script::Transcript transcript(driven.transcript);
   int code = 0;
   {
+    const script::ScriptSettings& settings = driven.settings;
     ScriptDriver driver(script, transcript);
     DesktopPlatform platform(
-        &driver, std::make_unique<script::ScriptLauncher>(transcript, settings.launchFails),
-        std::make_unique<os::ListedServers>(settings.servers), settings.smtpPort);
+        std::make_unique<script::ScriptLauncher>(transcript, settings.launchFails),
+        std::make_unique<os::ListedServers>(settings.servers), settings.smtpPort, &driver);
     code = run(&platform, context);
     driver.finish();
   }
-  script::JsonObject o = script::Transcript::event("exit");
-  o.add("code", code);
-  transcript.write(o);
-  if (file) std::fclose(file);
+  script::finishDrivenRun(driven, transcript, code);
   return code;
 }
 
@@ -126,6 +91,7 @@ extern "C" __attribute__((visibility("default"))) int qv_ui_gtk_run(const char* 
                       "QV_UI=script QV_UI_SCRIPT=FILE (see docs/automation.md)");
   }
   installCompactStyle();
+  useProgramIcon(programName);
   const char* script = std::getenv("QV_UI_SCRIPT");
   if (script && *script) return runScripted(programName, program, context);
   return runUnscripted(program, context);

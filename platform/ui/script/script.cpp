@@ -33,6 +33,7 @@ constexpr VerbInfo kVerbs[] = {
     {"navigated", Verb::Navigated},
     {"navigate-error", Verb::NavigateError},
     {"screenshot", Verb::Screenshot},
+    {"screen", Verb::Screen},
 };
 
 // Splits off the next field (up to one blank); the rest follows the blank.
@@ -168,6 +169,7 @@ bool parseLine(std::string_view line, Action& action, std::string& message) {
       return needNoMore();
     case Verb::Navigated:
     case Verb::Screenshot:
+    case Verb::Screen:
       action.text = std::string(rest);
       if (action.text.empty()) message = std::string(word) + " needs an argument";
       return !action.text.empty();

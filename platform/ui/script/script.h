@@ -32,6 +32,7 @@ enum class Verb {
   Navigated,
   NavigateError,
   Screenshot,
+  Screen,
 };
 
 struct Action {

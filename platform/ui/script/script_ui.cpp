@@ -192,7 +192,8 @@ void ScriptUi::performUserAction(Dialog& dialog) {
         dialog.proc().onWebViewEvent(dialog, id, WebViewEvent::NavigateError);
       }
       break;
-    case Verb::Screenshot:  // only the desktop backend takes pictures
+    case Verb::Screenshot:  // pictures and screens are the other backends'
+    case Verb::Screen:
       break;
     default:
       break;
