@@ -47,6 +47,29 @@ void expectRoundTrip(const std::string& demo, const std::string& templateName) {
   EXPECT_EQ(qv::os::readWholeFile(rendered), expected) << demo;
 }
 
+// Answers that cannot be saved are no success, though the script is written.
+TEST(SaveAnswers, AnswersThatCannotBeWrittenEndTheRunWithOne) {
+  qv::os::test::TempFolder dir;
+  const std::string script = dir.file("out.vbs");
+  // The demo, with the warning about the answers answered before the
+  // completion page.
+  std::string demo = *qv::os::readWholeFile(QV_SOURCE_DIR "/templates/demo/disk-check.script");
+  demo.insert(demo.find("answer ok\ndialog COMPLETE"), "answer ok\n");
+  const std::string demoFile = dir.write("demo.script", demo);
+  auto wizard = [&](const std::string& options) {
+    return runShell("cd '" QV_SOURCE_DIR "' && QV_UI=script QV_UI_SCRIPT='" + demoFile +
+                    "' QV_UI_TRANSCRIPT='" + dir.file("run.jsonl") + "' XDG_DATA_DIRS='" +
+                    dir.path() + "' '" QV_BINARY_DIR "/bin/qvscriptwizard' " + options +
+                    " 2>/dev/null");
+  };
+  // A folder is no answers file: the wizard warns.
+  std::filesystem::create_directory(dir.file("folder"));
+  EXPECT_EQ(wizard("--save-answers '" + dir.file("folder") + "' '" + script + "'"), 1);
+  EXPECT_TRUE(std::filesystem::exists(script));
+  // The option without its file is a mistake of the command line.
+  EXPECT_EQ(wizard("--save-answers"), 2);
+}
+
 TEST(SaveAnswers, EveryDemoRunRendersAgainByteForByte) {
   expectRoundTrip("disk-check", "Disk Space Check.vbt");
   expectRoundTrip("alert-notification", "Alert Notification.vbt");

@@ -1,4 +1,5 @@
 // qvscriptwizard: turns a script template into a finished script.
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -30,6 +31,12 @@ int main(int argc, char** argv) {
   // --save-answers is the wizard's own option; every other "--" argument
   // is a standard one or a mistake.
   const bool savesAnswers = argc > 1 && argv[1] == qv::wizard::kSaveAnswersOption;
+  if (savesAnswers && argc < 3) {
+    std::fprintf(stderr,
+                 "qvscriptwizard: --save-answers needs a file\n"
+                 "Try 'qvscriptwizard --help' for more information.\n");
+    return qv::kExitUsage;
+  }
   if (const auto answered = savesAnswers
                                 ? std::nullopt
                                 : qv::answerStandardOption(argc, argv, "qvscriptwizard", kHelp)) {
