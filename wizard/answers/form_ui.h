@@ -32,9 +32,9 @@ class FormUi final : public ui::Ui {
   // open). Messages of the filling are dropped (an ODBC listing that fails,
   // say): only the checks' are kept.
   void prepare(Visit visit, bool pressNext);
-  // The messages since the last prepare().
+  // The messages of the last page's checks, and of any message box told
+  // since outside a page (the generator's, the header reader's).
   const std::vector<FormMessage>& messages() const { return messages_; }
-  // Every message box told, also outside a page (the generator's).
   void clearMessages() { messages_.clear(); }
 
   int runModal(const ui::DialogTemplate& tpl, ui::DialogProc& proc) override;

@@ -10,9 +10,11 @@
 
 namespace qv::wizard {
 
-// `args` are the arguments after the program name. Returns the exit code: 1
-// when the user cancelled at the existing-file question or the main window
-// could not be made, else 0.
+// `args` are the arguments after the program name: "--save-answers FILE"
+// first, if given, then the script. Returns the exit code: 1 when the user
+// cancelled at the existing-file question, the main window could not be
+// made, the last generation failed or the answers could not be saved (or
+// --save-answers has no file), else 0.
 int runWizardProgram(ui::Platform& platform, const WizardEnvironment& env,
                      const std::vector<std::string>& args);
 
