@@ -73,7 +73,8 @@ MessageAnswer GtkUi::messageBox(std::string_view text, std::string_view title, M
                                 MessageButtons buttons) {
   std::optional<MessageAnswer> scripted;
   if (script_) scripted = script_->answerMessage(text, title, icon, buttons);
-  GtkWidget* box = gtk_message_dialog_new(focusWindow(), GTK_DIALOG_MODAL, messageType(icon),
+  GtkWindow* owner = focusWindow();
+  GtkWidget* box = gtk_message_dialog_new(owner, GTK_DIALOG_MODAL, messageType(icon),
                                           GTK_BUTTONS_NONE, "%s", toUtf8(text).c_str());
   gtk_window_set_title(GTK_WINDOW(box), toUtf8(title).c_str());
   std::optional<MessageAnswer> onClose;
@@ -119,6 +120,8 @@ MessageAnswer GtkUi::messageBox(std::string_view text, std::string_view title, M
   }
   --commonDialogs_;
   gtk_widget_destroy(box);
+  // The keyboard goes back to the owner, with or without a window manager.
+  if (owner) gtk_window_present(owner);
   return static_cast<MessageAnswer>(*response);
 }
 

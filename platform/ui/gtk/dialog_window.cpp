@@ -15,6 +15,16 @@ bool isMultiLineWantingReturn(const ControlWidget& w) {
   return w.kind == ControlKind::Edit && (w.style & cs::kMultiLine) && (w.style & cs::kWantReturn);
 }
 
+// Controls that use Enter themselves: a web page (its forms and links) and a
+// multi-line field that takes new lines.
+bool keepsEnter(const ControlWidget& w) {
+  return w.kind == ControlKind::WebView || isMultiLineWantingReturn(w);
+}
+
+bool isEnter(guint key) {
+  return key == GDK_KEY_Return || key == GDK_KEY_KP_Enter || key == GDK_KEY_ISO_Enter;
+}
+
 }  // namespace
 
 DialogWindow::DialogWindow(Dialog& dialog, const BaseUnits& units, const std::string& pangoFont)
@@ -66,8 +76,12 @@ void DialogWindow::build(const BaseUnits& units, const std::string& pangoFont) {
     connectSignals(w);
     syncControl(c.id());
     if (c.kind() == ControlKind::Button && c.has(cs::kDefault)) {
+      // Marked, so the user sees what Enter presses.
       gtk_widget_set_can_default(w.inner, TRUE);
       gtk_window_set_default(window_, w.inner);
+      GtkStyleContext* style = gtk_widget_get_style_context(w.inner);
+      gtk_style_context_add_class(style, "default");
+      gtk_style_context_add_class(style, GTK_STYLE_CLASS_SUGGESTED_ACTION);
     }
   }
   setFocusChain();
@@ -99,7 +113,33 @@ void DialogWindow::syncTitle() {
   gtk_window_set_title(window_, toUtf8(dialog_.title()).c_str());
 }
 
+int DialogWindow::initialFocus() const {
+  if (focusChosen_) return dialog_.focusedId();
+  const auto takesFocus = [](const ControlState& c) {
+    return c.enabled && c.visible && c.has(cs::kTabStop);
+  };
+  for (const ControlState& c : dialog_.controls()) {
+    const bool field = c.kind() == ControlKind::Edit || c.kind() == ControlKind::List ||
+                       c.kind() == ControlKind::Combo;
+    if (field && takesFocus(c)) return c.id();
+  }
+  const int def = dialog_.defaultButtonId();
+  if (def && dialog_.isEnabled(def) && dialog_.isControlVisible(def)) return def;
+  return dialog_.focusedId();
+}
+
+ControlWidget* DialogWindow::focusedControl() {
+  GtkWidget* focus = gtk_window_get_focus(window_);
+  if (!focus) return nullptr;
+  for (auto& w : controls_) {
+    if (focus == w->outer || gtk_widget_is_ancestor(focus, w->outer)) return w.get();
+  }
+  return nullptr;
+}
+
 void DialogWindow::syncFocus(int id) {
+  // Before the dialog shows, only its procedure moves the focus.
+  if (!shownOnce_) focusChosen_ = true;
   ControlWidget* w = widget(id);
   if (!w) return;
   ++muted_;
@@ -169,7 +209,11 @@ void DialogWindow::setVisible(bool visible, GtkWindow* transientFor) {
   gtk_window_present(window_);
   if (!shownOnce_) {
     shownOnce_ = true;
-    syncFocus(dialog_.focusedId());
+    const int id = initialFocus();
+    dialog_.userFocus(id);
+    syncFocus(id);
+    // The focus mark shows from the start, not only after the first Tab.
+    gtk_window_set_focus_visible(window_, TRUE);
   }
 }
 
@@ -268,15 +312,12 @@ gboolean DialogWindow::onKey(GtkWidget*, GdkEventKey* event, gpointer data) {
     gtk_menu_popup_at_pointer(GTK_MENU(self->menu_), reinterpret_cast<GdkEvent*>(event));
     return TRUE;
   }
-  if (key != GDK_KEY_Return && key != GDK_KEY_KP_Enter && key != GDK_KEY_ISO_Enter) return FALSE;
-  GtkWidget* focus = gtk_window_get_focus(self->window_);
-  for (const auto& w : self->controls_) {
-    if (focus != w->inner) continue;
-    // A focused push button takes Enter itself, as does a multi-line
-    // field that wants it.
-    if (w->kind == ControlKind::Button) return FALSE;
-    if (isMultiLineWantingReturn(*w)) return FALSE;
-  }
+  if (!isEnter(key)) return FALSE;
+  // Enter is the default button's, even on a focused push button (Space
+  // presses that), unless the focused control uses Enter itself. Widgets
+  // outside the controls (the title bar's menu button) keep it too.
+  const ControlWidget* focused = self->focusedControl();
+  if (gtk_window_get_focus(self->window_) && (!focused || keepsEnter(*focused))) return FALSE;
   self->pressEnter();
   return TRUE;
 }

@@ -101,6 +101,11 @@ class DialogWindow final : public WebViewListener {
   void connectSignals(ControlWidget& w);
   void setFocusChain();
   ControlWidget* widget(int id);
+  // The control that holds the keyboard focus (or a part of it), if any.
+  ControlWidget* focusedControl();
+  // Where the focus goes when the dialog first shows: where the procedure
+  // put it, else the first field, list or combo box, else the default button.
+  int initialFocus() const;
   GtkWidget* buildWindowMenu();
 
   // Widget signals.
@@ -130,6 +135,7 @@ class DialogWindow final : public WebViewListener {
   std::vector<GtkWidget*> noneRadios_;
   int muted_ = 0;  // model-to-widget copying in progress: widget signals are not input
   bool shownOnce_ = false;
+  bool focusChosen_ = false;  // the procedure set the focus before the first show
 };
 
 }  // namespace qv::ui::gtk
