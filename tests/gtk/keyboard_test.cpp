@@ -4,9 +4,11 @@
 // screen.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
+#include "page_server.h"
 #include "x_session.h"
 
 namespace qv::gtktest {
@@ -122,6 +124,36 @@ TEST_F(Keyboard, TabOrderSpaceAndEscape) {
   session.keys("Escape");
   EXPECT_EQ(session.finish(), 0) << session.transcript() << session.errors();
   EXPECT_NE(session.transcript().find(R"("answer":"yes")"), std::string::npos);
+}
+
+// A text field of the console page keeps Enter: its form is sent, and
+// Refresh does not run.
+TEST_F(Keyboard, EnterInTheConsolePageSubmitsItsForm) {
+  PageServer pages({{"/form.qvp",
+                     {200,
+                      "<html><body><form action=\"sent.qvp\"><input name=\"q\" "
+                      "style=\"position:fixed;left:0;top:0;width:100%;height:100%\">"
+                      "</form></body></html>"}},
+                    {"/sent.qvp", {200, "<html><body>Sent</body></html>"}}});
+  ASSERT_GT(pages.port(), 0);
+  XSession session;
+  ASSERT_TRUE(session.ready());
+  session.start({"qvbrowser",
+                 {"127.0.0.1," + std::to_string(pages.port()) + ",form.qvp"},
+                 std::string("dialog 102\n") + kKeysDecide,
+                 "",
+                 {}});
+  const auto browser = session.dialog("102");
+  ASSERT_TRUE(browser);
+  session.click(browser->centreX(), browser->centreY());
+  session.type("abc");
+  session.keys("Return");
+  session.keys("Escape");
+  EXPECT_EQ(session.finish(), 0) << session.errors();
+  const auto asked = pages.requests();
+  EXPECT_NE(std::find(asked.begin(), asked.end(), "/sent.qvp?q=abc"), asked.end())
+      << ::testing::PrintToString(asked);
+  EXPECT_EQ(session.transcript().find("Refreshing information"), std::string::npos);
 }
 
 }  // namespace

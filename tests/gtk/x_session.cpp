@@ -17,9 +17,6 @@ namespace {
 namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
 
-// What a program needs after a key before its window shows the effect.
-constexpr auto kReactionTime = std::chrono::milliseconds(400);
-
 void pause(std::chrono::milliseconds ms) {
   std::this_thread::sleep_for(ms);
 }
@@ -91,6 +88,35 @@ int Picture::countNear(Rgb colour, int x, int y, int w, int h, int slack) const 
   return n;
 }
 
+DialogArea::DialogArea(const Box& window, int unitsWide, int unitsHigh) {
+  client.width = (unitsWide * kUnitX + 2) / 4;
+  client.height = (unitsHigh * kUnitY + 4) / 8;
+  const int frame = (window.width - client.width) / 2;
+  client.x = window.x + frame;
+  client.y = window.y + window.height - frame - client.height;
+  fits = frame >= 0 && window.width - client.width == 2 * frame && client.y >= window.y;
+}
+
+Box DialogArea::control(int x, int y, int w, int h) const {
+  Box box;
+  box.x = client.x + (x * kUnitX + 2) / 4;
+  box.y = client.y + (y * kUnitY + 4) / 8;
+  box.width = (w * kUnitX + 2) / 4;
+  box.height = (h * kUnitY + 4) / 8;
+  return box;
+}
+
+bool savePng(const Picture& picture, const Box& part, const std::string& file) {
+  const std::string command =
+      "convert -size " + std::to_string(picture.width) + "x" + std::to_string(picture.height) +
+      " -depth 8 rgb:- -crop " + std::to_string(part.width) + "x" + std::to_string(part.height) +
+      "+" + std::to_string(part.x) + "+" + std::to_string(part.y) + " +repage " + shellWord(file);
+  std::FILE* in = ::popen(command.c_str(), "w");
+  if (!in) return false;
+  std::fwrite(picture.rgb.data(), 1, picture.rgb.size(), in);
+  return ::pclose(in) == 0 && fs::exists(file);
+}
+
 XSession::XSession(bool windowManager) {
   char pattern[] = "/tmp/qv-xsession-XXXXXX";
   dir_ = ::mkdtemp(pattern);
@@ -152,11 +178,11 @@ void XSession::start(const ProgramRun& run) {
 
 bool XSession::waitForTranscript(const std::string& text, int timeoutMs) const {
   const auto end = Clock::now() + std::chrono::milliseconds(timeoutMs);
-  while (Clock::now() < end) {
+  for (;;) {
     if (transcript().find(text) != std::string::npos) return true;
+    if (Clock::now() >= end) return false;
     pause(std::chrono::milliseconds(20));
   }
-  return false;
 }
 
 std::string XSession::transcript() const {
@@ -239,19 +265,19 @@ std::optional<Box> XSession::window(const std::string& title, int timeoutMs) con
   return std::nullopt;
 }
 
-void XSession::keys(const std::string& keys) const {
+void XSession::keys(const std::string& keys, int reactionMs) const {
   x("xdotool key --delay 80 " + keys);
-  pause(kReactionTime);
+  pause(std::chrono::milliseconds(reactionMs));
 }
 
 void XSession::type(const std::string& text) const {
   x("xdotool type --delay 80 " + shellWord(text));
-  pause(kReactionTime);
+  pause(std::chrono::milliseconds(400));
 }
 
-void XSession::click(int x0, int y0) const {
+void XSession::click(int x0, int y0, int reactionMs) const {
   x("xdotool mousemove " + std::to_string(x0) + " " + std::to_string(y0) + " click 1");
-  pause(kReactionTime);
+  pause(std::chrono::milliseconds(reactionMs));
 }
 
 Picture XSession::grab() const {

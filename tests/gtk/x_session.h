@@ -41,6 +41,22 @@ struct Box {
   int centreY() const { return y + height / 2; }
 };
 
+// Where a dialog's controls lie on screen: dialog units to pixels with the
+// base units of the dialogs' font (Sans 8, which is DejaVu Sans on the test
+// machines), in the window's client area. A title bar, if any, is above
+// it; a frame, if any, is as wide on the left, right and bottom.
+struct DialogArea {
+  static constexpr int kUnitX = 7;
+  static constexpr int kUnitY = 13;
+  DialogArea(const Box& window, int unitsWide, int unitsHigh);
+  Box control(int x, int y, int w, int h) const;
+  bool fits = false;  // the window is as big as the base units make it
+  Box client;
+};
+
+// The PNG file of a part of a picture; false when it cannot be written.
+bool savePng(const Picture& picture, const Box& part, const std::string& file);
+
 class XSession {
  public:
   static constexpr int kScreenWidth = 1280;
@@ -74,9 +90,9 @@ class XSession {
   // Keys pressed and released one after the other (xdotool names:
   // "Return", "Tab", "shift+Tab", "alt+n", "space"), into the window with
   // the keyboard focus; then a short pause for the program to react.
-  void keys(const std::string& keys) const;
+  void keys(const std::string& keys, int reactionMs = 400) const;
   void type(const std::string& text) const;
-  void click(int x, int y) const;
+  void click(int x, int y, int reactionMs = 400) const;
   Picture grab() const;
   // A PNG of one window, for the documentation.
   bool savePicture(const Box& window, const std::string& file) const;

@@ -7,6 +7,7 @@
 #include "platform/ui/dialog_proc.h"
 #include "platform/ui/gtk/art.h"
 #include "platform/ui/gtk/widget_text.h"
+#include "platform/ui/gtk/window_events.h"
 
 namespace qv::ui::gtk {
 namespace {
@@ -24,6 +25,9 @@ bool keepsEnter(const ControlWidget& w) {
 bool isEnter(guint key) {
   return key == GDK_KEY_Return || key == GDK_KEY_KP_Enter || key == GDK_KEY_ISO_Enter;
 }
+
+// How long a repaint waits for a window just shown to reach the screen.
+constexpr int kMapWaitMs = 1000;
 
 }  // namespace
 
@@ -219,15 +223,16 @@ void DialogWindow::setVisible(bool visible, GtkWindow* transientFor) {
 
 void DialogWindow::paintNow() {
   if (!gtk_widget_get_visible(GTK_WIDGET(window_))) return;
+  // A window just shown is drawn only once it is on screen; what is drawn
+  // before its map is handled is lost.
+  waitUntilMapped(window_, kMapWaitMs);
   GdkWindow* gw = gtk_widget_get_window(GTK_WIDGET(window_));
   if (!gw) return;
   // Lay out what changed, then paint it; no input is dispatched.
   gtk_container_check_resize(GTK_CONTAINER(window_));
-  G_GNUC_BEGIN_IGNORE_DEPRECATIONS
   gdk_window_invalidate_rect(gw, nullptr, TRUE);
-  gdk_window_process_updates(gw, TRUE);
-  G_GNUC_END_IGNORE_DEPRECATIONS
-  gdk_display_flush(gdk_window_get_display(gw));
+  drawInvalid(window_);
+  gdk_display_sync(gdk_window_get_display(gw));
 }
 
 // --- timers and posted commands ---
