@@ -26,6 +26,10 @@ bool isEnter(guint key) {
   return key == GDK_KEY_Return || key == GDK_KEY_KP_Enter || key == GDK_KEY_ISO_Enter;
 }
 
+// The window menu's move and minimise commands.
+constexpr int kScMove = 0xF010;
+constexpr int kScMinimize = 0xF020;
+
 // How long a repaint waits for a window just shown to reach the screen.
 constexpr int kMapWaitMs = 1000;
 
@@ -42,6 +46,7 @@ DialogWindow::~DialogWindow() {
   for (auto& [id, timer] : timers_) g_source_remove(timer->source);
   for (auto& posted : posted_) g_source_remove(posted->source);
   for (auto& w : controls_) w->web.reset();
+  if (grabsInput_) gtk_grab_remove(GTK_WIDGET(window_));
   gtk_widget_destroy(GTK_WIDGET(window_));
   if (menu_) {
     gtk_widget_destroy(menu_);
@@ -66,7 +71,10 @@ void DialogWindow::build(const BaseUnits& units, const std::string& pangoFont) {
   g_object_unref(css);
   gtk_window_set_resizable(window_, FALSE);
   gtk_window_set_position(window_, GTK_WIN_POS_CENTER);
-  gtk_window_set_modal(window_, dialog_.modal());
+  // A modal GTK window loses its minimise button; such a dialog keeps its
+  // modality by holding the input grab itself while it shows.
+  grabsInput_ = dialog_.modal() && (tpl.style & ds::kMinimizeBox);
+  gtk_window_set_modal(window_, dialog_.modal() && !grabsInput_);
   if (!(tpl.style & ds::kSysMenu)) gtk_window_set_deletable(window_, FALSE);
   if (!(tpl.style & ds::kCaption)) gtk_window_set_decorated(window_, FALSE);
   syncTitle();
@@ -168,9 +176,12 @@ GtkWidget* DialogWindow::buildWindowMenu() {
     }
     gtk_menu_shell_append(GTK_MENU_SHELL(menu), item);
   };
+  // The window system's own items; the program's come after them and bring
+  // their own separator.
   if (dialog_.tpl().style & ds::kSysMenu) {
+    add("&Move", kScMove);
+    if (dialog_.tpl().style & ds::kMinimizeBox) add("Mi&nimize", kScMinimize);
     add("&Close", kScClose);
-    add("", 0);
   }
   for (const Dialog::MenuItem& item : dialog_.systemMenu()) add(item.text, item.command);
   gtk_widget_show_all(menu);
@@ -205,9 +216,11 @@ void DialogWindow::syncSystemMenu() {
 
 void DialogWindow::setVisible(bool visible, GtkWindow* transientFor) {
   if (!visible) {
+    if (grabsInput_) gtk_grab_remove(GTK_WIDGET(window_));
     gtk_widget_hide(GTK_WIDGET(window_));
     return;
   }
+  if (grabsInput_) gtk_grab_add(GTK_WIDGET(window_));
   if (transientFor && transientFor != window_) gtk_window_set_transient_for(window_, transientFor);
   gtk_widget_show(GTK_WIDGET(window_));
   gtk_window_present(window_);
@@ -301,8 +314,25 @@ void DialogWindow::pressEscape() {
 }
 
 void DialogWindow::systemCommand(int command) {
-  if (!dialog_.proc().onSysCommand(dialog_, command) && (command & kScCommandMask) == kScClose) {
-    dialog_.proc().onCommand(dialog_, kIdCancel);
+  if (dialog_.proc().onSysCommand(dialog_, command)) return;
+  switch (command & kScCommandMask) {
+    case kScClose:
+      dialog_.proc().onCommand(dialog_, kIdCancel);
+      break;
+    case kScMinimize:
+      gtk_window_iconify(window_);
+      break;
+    case kScMove: {
+      // The window follows the pointer from where it is now.
+      GdkDisplay* display = gtk_widget_get_display(GTK_WIDGET(window_));
+      GdkDevice* pointer = gdk_seat_get_pointer(gdk_display_get_default_seat(display));
+      int x = 0, y = 0;
+      gdk_device_get_position(pointer, nullptr, &x, &y);
+      gtk_window_begin_move_drag(window_, 1, x, y, gtk_get_current_event_time());
+      break;
+    }
+    default:
+      break;
   }
 }
 
