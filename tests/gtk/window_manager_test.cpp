@@ -3,8 +3,11 @@
 // button of the console browser.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
+#include <thread>
 
 #include "x_session.h"
 
@@ -51,6 +54,46 @@ TEST(WindowManager, BrowserCentredWithMoveMinimiseAndCloseInItsWindowMenu) {
   session.keys("n", 1000);
   EXPECT_FALSE(session.window("Quorvel Console Browser [127.0.0.1]", 500));
   EXPECT_EQ(session.finish(), 0) << session.errors();
+}
+
+// Pixels of a strong colour (an icon's, not the greys and black of a
+// dialog's face and text).
+int colourful(const Picture& screen, const Box& part) {
+  int n = 0;
+  for (int y = part.y; y < part.y + part.height; ++y) {
+    for (int x = part.x; x < part.x + part.width; ++x) {
+      const Rgb p = screen.at(x, y);
+      n += std::max({p.r, p.g, p.b}) - std::min({p.r, p.g, p.b}) > 80 ? 1 : 0;
+    }
+  }
+  return n;
+}
+
+// Run without a script and without connection details, the browser warns
+// in a message box that waits for the user: centred, with the warning icon
+// at the left of its text, and answered with Enter.
+TEST(WindowManager, MessageBoxShowsItsIconAndTakesEnter) {
+  if (!haveWindowManager()) GTEST_SKIP() << "openbox, Xvfb, xdotool or ImageMagick is missing";
+  XSession session(true);
+  ASSERT_TRUE(session.ready());
+  session.start({"qvbrowser", {}, "", "", {"QV_UI_SCRIPT="}});
+  // Its title is the program's name.
+  const auto box = session.window("qvbrowser");
+  ASSERT_TRUE(box);
+  std::this_thread::sleep_for(std::chrono::milliseconds(500));
+  expectCentred(*box);
+  const Picture screen = session.grab();
+  fs::create_directories(QV_BINARY_DIR "/screenshots");
+  savePng(screen, *box, QV_BINARY_DIR "/screenshots/browser-message-box.png");
+  EXPECT_GT(colourful(screen, {0, box->x, box->y, box->width / 4, box->height}), 200);
+  EXPECT_EQ(colourful(screen, {0, box->x + box->width / 2, box->y, box->width / 2, box->height}),
+            0);
+  // Enter answers OK; a second box follows for the missing details, then
+  // the browser, which Escape closes.
+  session.keys("Return", 1000);
+  session.keys("Return", 1500);
+  session.keys("Escape");
+  EXPECT_EQ(session.finish(10000), 0) << session.errors();
 }
 
 }  // namespace

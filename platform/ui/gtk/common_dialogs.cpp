@@ -50,6 +50,23 @@ GtkMessageType messageType(MessageIcon icon) {
   return GTK_MESSAGE_OTHER;
 }
 
+// The icon theme's picture for a message box of this kind; null for none.
+const char* iconName(MessageIcon icon) {
+  switch (icon) {
+    case MessageIcon::Warning:
+      return "dialog-warning";
+    case MessageIcon::Question:
+      return "dialog-question";
+    case MessageIcon::Information:
+      return "dialog-information";
+    case MessageIcon::Error:
+      return "dialog-error";
+    case MessageIcon::None:
+      return nullptr;
+  }
+  return nullptr;
+}
+
 void addFilters(GtkFileChooser* chooser, const std::vector<FileFilter>& filters) {
   for (const FileFilter& f : filters) {
     GtkFileFilter* filter = gtk_file_filter_new();
@@ -77,6 +94,16 @@ MessageAnswer GtkUi::messageBox(std::string_view text, std::string_view title, M
   GtkWidget* box = gtk_message_dialog_new(owner, GTK_DIALOG_MODAL, messageType(icon),
                                           GTK_BUTTONS_NONE, "%s", toUtf8(text).c_str());
   gtk_window_set_title(GTK_WINDOW(box), toUtf8(title).c_str());
+  // GTK 3's message dialogs draw no picture of their own; a message box
+  // shows its kind's icon at the left of the text.
+  if (const char* name = iconName(icon)) {
+    GtkWidget* image = gtk_image_new_from_icon_name(name, GTK_ICON_SIZE_DIALOG);
+    G_GNUC_BEGIN_IGNORE_DEPRECATIONS
+    gtk_message_dialog_set_image(GTK_MESSAGE_DIALOG(box), image);
+    G_GNUC_END_IGNORE_DEPRECATIONS
+    gtk_widget_set_valign(image, GTK_ALIGN_START);
+    gtk_widget_show(image);
+  }
   std::optional<MessageAnswer> onClose;
   auto add = [&](const char* label, MessageAnswer answer) {
     gtk_dialog_add_button(GTK_DIALOG(box), label, static_cast<int>(answer));

@@ -135,7 +135,7 @@ class DialogWindow final : public WebViewListener {
   std::vector<GtkWidget*> noneRadios_;
   int muted_ = 0;  // model-to-widget copying in progress: widget signals are not input
   bool shownOnce_ = false;
-  bool grabsInput_ = false;  // modal without GTK's modality (see build)
+  bool grabsInput_ = false;   // modal without GTK's modality (see build)
   bool focusChosen_ = false;  // the procedure set the focus before the first show
 };
 
