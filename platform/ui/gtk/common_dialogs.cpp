@@ -6,6 +6,7 @@
 #include "platform/ui/gtk/gtk_ui.h"
 #include "platform/ui/gtk/script_driver.h"
 #include "platform/ui/gtk/widget_text.h"
+#include "platform/ui/script/transcript_events.h"
 
 namespace qv::ui::gtk {
 namespace {
@@ -50,23 +51,6 @@ GtkMessageType messageType(MessageIcon icon) {
   return GTK_MESSAGE_OTHER;
 }
 
-// The icon theme's picture for a message box of this kind; null for none.
-const char* iconName(MessageIcon icon) {
-  switch (icon) {
-    case MessageIcon::Warning:
-      return "dialog-warning";
-    case MessageIcon::Question:
-      return "dialog-question";
-    case MessageIcon::Information:
-      return "dialog-information";
-    case MessageIcon::Error:
-      return "dialog-error";
-    case MessageIcon::None:
-      return nullptr;
-  }
-  return nullptr;
-}
-
 void addFilters(GtkFileChooser* chooser, const std::vector<FileFilter>& filters) {
   for (const FileFilter& f : filters) {
     GtkFileFilter* filter = gtk_file_filter_new();
@@ -96,8 +80,10 @@ MessageAnswer GtkUi::messageBox(std::string_view text, std::string_view title, M
   gtk_window_set_title(GTK_WINDOW(box), toUtf8(title).c_str());
   // GTK 3's message dialogs draw no picture of their own; a message box
   // shows its kind's icon at the left of the text.
-  if (const char* name = iconName(icon)) {
-    GtkWidget* image = gtk_image_new_from_icon_name(name, GTK_ICON_SIZE_DIALOG);
+  if (icon != MessageIcon::None) {
+    // The theme's names follow the transcript's: dialog-warning, ...
+    const std::string name = std::string("dialog-") + script::iconName(icon);
+    GtkWidget* image = gtk_image_new_from_icon_name(name.c_str(), GTK_ICON_SIZE_DIALOG);
     G_GNUC_BEGIN_IGNORE_DEPRECATIONS
     gtk_message_dialog_set_image(GTK_MESSAGE_DIALOG(box), image);
     G_GNUC_END_IGNORE_DEPRECATIONS
@@ -131,6 +117,11 @@ MessageAnswer GtkUi::messageBox(std::string_view text, std::string_view title, M
       onClose = MessageAnswer::Cancel;
       break;
   }
+  // A message box is moved and closed, never minimised or maximised, also
+  // where a window manager draws its frame.
+  gtk_widget_realize(box);
+  gdk_window_set_functions(gtk_widget_get_window(box),
+                           GdkWMFunction(GDK_FUNC_MOVE | GDK_FUNC_CLOSE));
   std::optional<int> response;
   ++commonDialogs_;
   for (;;) {
