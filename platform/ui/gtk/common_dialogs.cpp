@@ -117,11 +117,6 @@ MessageAnswer GtkUi::messageBox(std::string_view text, std::string_view title, M
       onClose = MessageAnswer::Cancel;
       break;
   }
-  // A message box is moved and closed, never minimised or maximised, also
-  // where a window manager draws its frame.
-  gtk_widget_realize(box);
-  gdk_window_set_functions(gtk_widget_get_window(box),
-                           GdkWMFunction(GDK_FUNC_MOVE | GDK_FUNC_CLOSE));
   std::optional<int> response;
   ++commonDialogs_;
   for (;;) {

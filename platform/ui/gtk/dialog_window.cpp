@@ -221,17 +221,6 @@ void DialogWindow::setVisible(bool visible, GtkWindow* transientFor) {
     return;
   }
   if (grabsInput_) gtk_grab_add(GTK_WIDGET(window_));
-  if (!gtk_widget_get_realized(GTK_WIDGET(window_))) {
-    // A window manager's frame offers what the template does: no maximise,
-    // minimise only with a minimise box, close only with a system menu.
-    gtk_widget_realize(GTK_WIDGET(window_));
-    const std::uint32_t style = dialog_.tpl().style;
-    int functions = GDK_FUNC_MOVE;
-    if (style & ds::kMinimizeBox) functions |= GDK_FUNC_MINIMIZE;
-    if (style & ds::kSysMenu) functions |= GDK_FUNC_CLOSE;
-    gdk_window_set_functions(gtk_widget_get_window(GTK_WIDGET(window_)), GdkWMFunction(functions));
-  }
-  if (transientFor && transientFor != window_) gtk_window_set_transient_for(window_, transientFor);
   gtk_widget_show(GTK_WIDGET(window_));
   gtk_window_present(window_);
   if (!shownOnce_) {
