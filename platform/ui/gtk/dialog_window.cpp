@@ -221,6 +221,7 @@ void DialogWindow::setVisible(bool visible, GtkWindow* transientFor) {
     return;
   }
   if (grabsInput_) gtk_grab_add(GTK_WIDGET(window_));
+  if (transientFor && transientFor != window_) gtk_window_set_transient_for(window_, transientFor);
   gtk_widget_show(GTK_WIDGET(window_));
   gtk_window_present(window_);
   if (!shownOnce_) {
