@@ -142,12 +142,19 @@ XSession::XSession(bool windowManager) {
   ::close(number[0]);
   if (digits.empty()) return;
   display_ = ":" + digits;
-  if (windowManager) {
+  // The manager has taken over once it names its check window; one that
+  // gave up early (the display not yet accepting it) is started again.
+  for (int attempt = 0; windowManager && attempt < 3; ++attempt) {
     manager_ = spawn({"openbox", "--sm-disable"}, display_);
-    // The manager has taken over once it names its check window.
-    for (int i = 0; i < 100; ++i) {
-      if (x("xprop -root _NET_SUPPORTING_WM_CHECK").find("window id") != std::string::npos) break;
-      pause(std::chrono::milliseconds(50));
+    for (int i = 0; i < 100 && windowManager; ++i) {
+      if (x("xprop -root _NET_SUPPORTING_WM_CHECK").find("window id") != std::string::npos) {
+        windowManager = false;
+      } else if (::waitpid(manager_, nullptr, WNOHANG) == manager_) {
+        manager_ = -1;
+        break;
+      } else {
+        pause(std::chrono::milliseconds(50));
+      }
     }
   }
 }
