@@ -46,7 +46,7 @@ DialogWindow::~DialogWindow() {
   for (auto& [id, timer] : timers_) g_source_remove(timer->source);
   for (auto& posted : posted_) g_source_remove(posted->source);
   for (auto& w : controls_) w->web.reset();
-  if (grabsInput_) gtk_grab_remove(GTK_WIDGET(window_));
+  if (grabsInput_ && gtk_widget_has_grab(GTK_WIDGET(window_))) gtk_grab_remove(GTK_WIDGET(window_));
   gtk_widget_destroy(GTK_WIDGET(window_));
   if (menu_) {
     gtk_widget_destroy(menu_);
@@ -216,11 +216,12 @@ void DialogWindow::syncSystemMenu() {
 
 void DialogWindow::setVisible(bool visible, GtkWindow* transientFor) {
   if (!visible) {
-    if (grabsInput_) gtk_grab_remove(GTK_WIDGET(window_));
+    if (grabsInput_ && gtk_widget_has_grab(GTK_WIDGET(window_)))
+      gtk_grab_remove(GTK_WIDGET(window_));
     gtk_widget_hide(GTK_WIDGET(window_));
     return;
   }
-  if (grabsInput_) gtk_grab_add(GTK_WIDGET(window_));
+  if (grabsInput_ && !gtk_widget_has_grab(GTK_WIDGET(window_))) gtk_grab_add(GTK_WIDGET(window_));
   if (transientFor && transientFor != window_) gtk_window_set_transient_for(window_, transientFor);
   gtk_widget_show(GTK_WIDGET(window_));
   gtk_window_present(window_);
