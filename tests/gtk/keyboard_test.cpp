@@ -126,6 +126,30 @@ TEST_F(Keyboard, TabOrderSpaceAndEscape) {
   EXPECT_NE(session.transcript().find(R"("answer":"yes")"), std::string::npos);
 }
 
+// A digits-only field refuses a typed letter and keeps its text and
+// selection: the letter typed over the selected digits changes nothing, so
+// a digit typed after them adds to them.
+TEST_F(Keyboard, DigitsOnlyFieldRefusesALetterOverItsSelection) {
+  std::ofstream(dir_ / "Api.vbt") << "strApi = \"<PARAM:Type=SMSAPIID>\"\n";
+  XSession session;
+  ASSERT_TRUE(session.ready());
+  startWizard(session,
+              "dialog START-WIZARD\nclick 1010\nfile Api.vbt\n"
+              "dialog HEADER-INFO\nclick 1010\n"
+              "dialog PARAM-SMS-API\nwait 6000\ndump\nkey escape\nanswer yes\n",
+              {(dir_ / "api.vbs").string()});
+  ASSERT_TRUE(session.dialog("PARAM-SMS-API")) << session.transcript();
+  session.type("12");
+  session.keys("ctrl+a");
+  session.type("x");
+  session.keys("End");
+  session.type("3");
+  EXPECT_EQ(session.finish(), 0) << session.errors();
+  EXPECT_NE(session.transcript().find(R"({"id":1027,"kind":"edit","text":"123")"),
+            std::string::npos)
+      << session.transcript();
+}
+
 // A text field of the console page keeps Enter: its form is sent, and
 // Refresh does not run.
 TEST_F(Keyboard, EnterInTheConsolePageSubmitsItsForm) {

@@ -112,6 +112,7 @@ class DialogWindow final : public WebViewListener {
   static void onEntryChanged(GtkEditable*, gpointer);
   static void onEntryInsert(GtkEditable*, gchar*, gint, gpointer, gpointer);
   static void onEntryCaret(GObject*, GParamSpec*, gpointer);
+  static gboolean onNumberKey(GtkWidget*, GdkEventKey*, gpointer);
   static void onBufferChanged(GtkTextBuffer*, gpointer);
   static void onBufferMark(GtkTextBuffer*, GtkTextIter*, GtkTextMark*, gpointer);
   static void onClicked(GtkButton*, gpointer);
