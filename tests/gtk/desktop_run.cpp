@@ -14,11 +14,10 @@
 #include <sstream>
 
 namespace qv::gtktest {
-namespace {
 
 namespace fs = std::filesystem;
 
-std::string quoted(const std::string& text) {
+std::string shellWord(const std::string& text) {
   std::string out = "'";
   for (char c : text) {
     if (c == '\'') {
@@ -30,49 +29,52 @@ std::string quoted(const std::string& text) {
   return out + "'";
 }
 
-std::string readFile(const fs::path& path) {
+std::string readFile(const std::string& path) {
   std::ifstream in(path);
   std::stringstream text;
   text << in.rdbuf();
   return text.str();
 }
 
-}  // namespace
-
 bool haveVirtualDisplay() {
   return std::system("command -v xvfb-run >/dev/null 2>&1") == 0;
 }
 
-RunResult runProgram(const ProgramRun& run, const std::string& backend) {
-  char pattern[] = "/tmp/qv-gtktest-XXXXXX";
-  const fs::path dir = ::mkdtemp(pattern);
-  std::ofstream(dir / "actions.script") << run.script;
-  std::string command = "cd " + quoted(run.workDir.empty() ? QV_SOURCE_DIR : run.workDir) + " && ";
-  if (backend == "gtk") command += "xvfb-run -a -s '-screen 0 1280x1024x24' ";
+std::string programCommand(const ProgramRun& run, const std::string& backend,
+                           const std::string& folder) {
+  const fs::path dir = folder;
+  std::string command =
+      "cd " + shellWord(run.workDir.empty() ? QV_SOURCE_DIR : run.workDir) + " && ";
   // WebKit renders without compositing under Xvfb and, as root, without its
-  // sandbox; loopback is reached without a proxy.
+  // sandbox; loopback is reached without a proxy. The scripted backend must
+  // not see a display.
+  command += "env -u http_proxy -u https_proxy -u HTTP_PROXY -u HTTPS_PROXY ";
+  if (backend != "gtk") command += "-u DISPLAY ";
   command +=
-      "env -u http_proxy -u https_proxy -u HTTP_PROXY -u HTTPS_PROXY -u DISPLAY "
       "WEBKIT_DISABLE_COMPOSITING_MODE=1 WEBKIT_DISABLE_SANDBOX_THIS_IS_DANGEROUS=1 "
       "no_proxy=127.0.0.1,localhost NO_AT_BRIDGE=1 QV_UI=" +
-      backend + " QV_UI_SCRIPT=" + quoted((dir / "actions.script").string()) +
-      " QV_UI_TRANSCRIPT=" + quoted((dir / "run.jsonl").string());
+      backend + " QV_UI_SCRIPT=" + shellWord((dir / "actions.script").string()) +
+      " QV_UI_TRANSCRIPT=" + shellWord((dir / "run.jsonl").string());
   for (const std::string& setting : run.env) {
     // The first data folder is the program's own; the system's follow it,
     // as GTK finds the MIME database and the icon theme there (without them
     // it cannot load its own icons and aborts, e.g. in the file chooser).
     const bool dataDirs = setting.rfind("XDG_DATA_DIRS=", 0) == 0;
-    command += " " + quoted(dataDirs ? setting + ":/usr/local/share:/usr/share" : setting);
+    command += " " + shellWord(dataDirs ? setting + ":/usr/local/share:/usr/share" : setting);
   }
-  command += " " + quoted(QV_BINARY_DIR "/bin/" + run.program);
-  for (const std::string& arg : run.args) command += " " + quoted(arg);
-  command += " 2>" + quoted((dir / "stderr.txt").string());
-  // xvfb-run sets DISPLAY for its child; `env -u DISPLAY` must not undo
-  // that, so it is dropped only for the scripted backend.
-  if (backend == "gtk") {
-    const std::string unset = "-u DISPLAY ";
-    command.erase(command.find(unset), unset.size());
-  }
+  command += " " + shellWord(QV_BINARY_DIR "/bin/" + run.program);
+  for (const std::string& arg : run.args) command += " " + shellWord(arg);
+  command += " 2>" + shellWord((dir / "stderr.txt").string());
+  std::ofstream(dir / "actions.script") << run.script;
+  return command;
+}
+
+RunResult runProgram(const ProgramRun& run, const std::string& backend) {
+  char pattern[] = "/tmp/qv-gtktest-XXXXXX";
+  const fs::path dir = ::mkdtemp(pattern);
+  std::string command = programCommand(run, backend, dir.string());
+  if (backend == "gtk")
+    command = "xvfb-run -a -s '-screen 0 1280x1024x24' sh -c " + shellWord(command);
   const int status = std::system(command.c_str());
   RunResult result;
   result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;

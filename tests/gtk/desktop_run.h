@@ -29,6 +29,17 @@ struct RunResult {
   std::string errors;  // standard error
 };
 
+// The shell command that runs `run` on `backend` ("gtk" on the display in
+// DISPLAY, or "script") with its script, transcript (run.jsonl) and
+// standard error (stderr.txt) in `folder`; writes the script there.
+std::string programCommand(const ProgramRun& run, const std::string& backend,
+                           const std::string& folder);
+
+// A shell word that stands for `text`.
+std::string shellWord(const std::string& text);
+// The file's text, empty when it cannot be read.
+std::string readFile(const std::string& path);
+
 // `backend` is "gtk" (under xvfb-run) or "script".
 RunResult runProgram(const ProgramRun& run, const std::string& backend);
 

@@ -6,6 +6,7 @@
 #include "platform/ui/gtk/gtk_ui.h"
 #include "platform/ui/gtk/script_driver.h"
 #include "platform/ui/gtk/widget_text.h"
+#include "platform/ui/script/transcript_events.h"
 
 namespace qv::ui::gtk {
 namespace {
@@ -73,9 +74,22 @@ MessageAnswer GtkUi::messageBox(std::string_view text, std::string_view title, M
                                 MessageButtons buttons) {
   std::optional<MessageAnswer> scripted;
   if (script_) scripted = script_->answerMessage(text, title, icon, buttons);
-  GtkWidget* box = gtk_message_dialog_new(focusWindow(), GTK_DIALOG_MODAL, messageType(icon),
+  GtkWindow* owner = focusWindow();
+  GtkWidget* box = gtk_message_dialog_new(owner, GTK_DIALOG_MODAL, messageType(icon),
                                           GTK_BUTTONS_NONE, "%s", toUtf8(text).c_str());
   gtk_window_set_title(GTK_WINDOW(box), toUtf8(title).c_str());
+  // GTK 3's message dialogs draw no picture of their own; a message box
+  // shows its kind's icon at the left of the text.
+  if (icon != MessageIcon::None) {
+    // The theme's names follow the transcript's: dialog-warning, ...
+    const std::string name = std::string("dialog-") + script::iconName(icon);
+    GtkWidget* image = gtk_image_new_from_icon_name(name.c_str(), GTK_ICON_SIZE_DIALOG);
+    G_GNUC_BEGIN_IGNORE_DEPRECATIONS
+    gtk_message_dialog_set_image(GTK_MESSAGE_DIALOG(box), image);
+    G_GNUC_END_IGNORE_DEPRECATIONS
+    gtk_widget_set_valign(image, GTK_ALIGN_START);
+    gtk_widget_show(image);
+  }
   std::optional<MessageAnswer> onClose;
   auto add = [&](const char* label, MessageAnswer answer) {
     gtk_dialog_add_button(GTK_DIALOG(box), label, static_cast<int>(answer));
@@ -119,6 +133,8 @@ MessageAnswer GtkUi::messageBox(std::string_view text, std::string_view title, M
   }
   --commonDialogs_;
   gtk_widget_destroy(box);
+  // The keyboard goes back to the owner, with or without a window manager.
+  if (owner) gtk_window_present(owner);
   return static_cast<MessageAnswer>(*response);
 }
 

@@ -207,6 +207,7 @@ void DialogWindow::connectSignals(ControlWidget& w) {
         g_signal_connect(w.inner, "notify::cursor-position", G_CALLBACK(onEntryCaret), data);
         g_signal_connect(w.inner, "notify::selection-bound", G_CALLBACK(onEntryCaret), data);
         if (w.style & cs::kNumber) {
+          g_signal_connect(w.inner, "key-press-event", G_CALLBACK(onNumberKey), data);
           g_signal_connect(w.inner, "insert-text", G_CALLBACK(onEntryInsert), data);
         }
       }
@@ -362,6 +363,16 @@ void DialogWindow::onEntryInsert(GtkEditable* editable, gchar* text, gint length
     g_signal_stop_emission_by_name(editable, "insert-text");
     gtk_widget_error_bell(GTK_WIDGET(editable));
   }
+}
+
+gboolean DialogWindow::onNumberKey(GtkWidget* entry, GdkEventKey* event, gpointer) {
+  // A typed letter is refused before the entry replaces its selection with
+  // it: text and selection stay as they are.
+  const gunichar typed = gdk_keyval_to_unicode(event->keyval);
+  const bool command = (event->state & (GDK_CONTROL_MASK | GDK_MOD1_MASK)) != 0;
+  if (command || typed == 0 || !g_unichar_isprint(typed) || g_unichar_isdigit(typed)) return FALSE;
+  gtk_widget_error_bell(entry);
+  return TRUE;
 }
 
 void DialogWindow::onEntryCaret(GObject*, GParamSpec*, gpointer data) {

@@ -8,6 +8,7 @@
 #include "platform/ui/gtk/art.h"
 #include "platform/ui/gtk/program_icon.h"
 #include "platform/ui/gtk/widget_text.h"
+#include "platform/ui/gtk/window_events.h"
 
 namespace qv::ui::gtk {
 namespace {
@@ -15,6 +16,23 @@ namespace {
 bool isMultiLineWantingReturn(const ControlWidget& w) {
   return w.kind == ControlKind::Edit && (w.style & cs::kMultiLine) && (w.style & cs::kWantReturn);
 }
+
+// Controls that use Enter themselves: a web page (its forms and links) and a
+// multi-line field that takes new lines.
+bool keepsEnter(const ControlWidget& w) {
+  return w.kind == ControlKind::WebView || isMultiLineWantingReturn(w);
+}
+
+bool isEnter(guint key) {
+  return key == GDK_KEY_Return || key == GDK_KEY_KP_Enter || key == GDK_KEY_ISO_Enter;
+}
+
+// The window menu's move and minimise commands.
+constexpr int kScMove = 0xF010;
+constexpr int kScMinimize = 0xF020;
+
+// How long a repaint waits for a window just shown to reach the screen.
+constexpr int kMapWaitMs = 1000;
 
 }  // namespace
 
@@ -29,6 +47,7 @@ DialogWindow::~DialogWindow() {
   for (auto& [id, timer] : timers_) g_source_remove(timer->source);
   for (auto& posted : posted_) g_source_remove(posted->source);
   for (auto& w : controls_) w->web.reset();
+  if (grabsInput_ && gtk_widget_has_grab(GTK_WIDGET(window_))) gtk_grab_remove(GTK_WIDGET(window_));
   gtk_widget_destroy(GTK_WIDGET(window_));
   if (menu_) {
     gtk_widget_destroy(menu_);
@@ -53,7 +72,10 @@ void DialogWindow::build(const BaseUnits& units, const std::string& pangoFont) {
   g_object_unref(css);
   gtk_window_set_resizable(window_, FALSE);
   gtk_window_set_position(window_, GTK_WIN_POS_CENTER);
-  gtk_window_set_modal(window_, dialog_.modal());
+  // A modal GTK window loses its minimise button; such a dialog keeps its
+  // modality by holding the input grab itself while it shows.
+  grabsInput_ = dialog_.modal() && (tpl.style & ds::kMinimizeBox);
+  gtk_window_set_modal(window_, dialog_.modal() && !grabsInput_);
   if (!(tpl.style & ds::kSysMenu)) gtk_window_set_deletable(window_, FALSE);
   if (!(tpl.style & ds::kCaption)) gtk_window_set_decorated(window_, FALSE);
   syncTitle();
@@ -67,8 +89,12 @@ void DialogWindow::build(const BaseUnits& units, const std::string& pangoFont) {
     connectSignals(w);
     syncControl(c.id());
     if (c.kind() == ControlKind::Button && c.has(cs::kDefault)) {
+      // Marked, so the user sees what Enter presses.
       gtk_widget_set_can_default(w.inner, TRUE);
       gtk_window_set_default(window_, w.inner);
+      GtkStyleContext* style = gtk_widget_get_style_context(w.inner);
+      gtk_style_context_add_class(style, "default");
+      gtk_style_context_add_class(style, GTK_STYLE_CLASS_SUGGESTED_ACTION);
     }
   }
   setFocusChain();
@@ -100,7 +126,33 @@ void DialogWindow::syncTitle() {
   gtk_window_set_title(window_, toUtf8(dialog_.title()).c_str());
 }
 
+int DialogWindow::initialFocus() const {
+  if (focusChosen_) return dialog_.focusedId();
+  const auto takesFocus = [](const ControlState& c) {
+    return c.enabled && c.visible && c.has(cs::kTabStop);
+  };
+  for (const ControlState& c : dialog_.controls()) {
+    const bool field = c.kind() == ControlKind::Edit || c.kind() == ControlKind::List ||
+                       c.kind() == ControlKind::Combo;
+    if (field && takesFocus(c)) return c.id();
+  }
+  const int def = dialog_.defaultButtonId();
+  if (def && dialog_.isEnabled(def) && dialog_.isControlVisible(def)) return def;
+  return dialog_.focusedId();
+}
+
+ControlWidget* DialogWindow::focusedControl() {
+  GtkWidget* focus = gtk_window_get_focus(window_);
+  if (!focus) return nullptr;
+  for (auto& w : controls_) {
+    if (focus == w->outer || gtk_widget_is_ancestor(focus, w->outer)) return w.get();
+  }
+  return nullptr;
+}
+
 void DialogWindow::syncFocus(int id) {
+  // Before the dialog shows, only its procedure moves the focus.
+  if (!shownOnce_) focusChosen_ = true;
   ControlWidget* w = widget(id);
   if (!w) return;
   ++muted_;
@@ -126,9 +178,12 @@ GtkWidget* DialogWindow::buildWindowMenu() {
     }
     gtk_menu_shell_append(GTK_MENU_SHELL(menu), item);
   };
+  // The window system's own items; the program's come after them and bring
+  // their own separator.
   if (dialog_.tpl().style & ds::kSysMenu) {
+    add("&Move", kScMove);
+    if (dialog_.tpl().style & ds::kMinimizeBox) add("Mi&nimize", kScMinimize);
     add("&Close", kScClose);
-    add("", 0);
   }
   for (const Dialog::MenuItem& item : dialog_.systemMenu()) add(item.text, item.command);
   gtk_widget_show_all(menu);
@@ -163,29 +218,37 @@ void DialogWindow::syncSystemMenu() {
 
 void DialogWindow::setVisible(bool visible, GtkWindow* transientFor) {
   if (!visible) {
+    if (grabsInput_ && gtk_widget_has_grab(GTK_WIDGET(window_)))
+      gtk_grab_remove(GTK_WIDGET(window_));
     gtk_widget_hide(GTK_WIDGET(window_));
     return;
   }
+  if (grabsInput_ && !gtk_widget_has_grab(GTK_WIDGET(window_))) gtk_grab_add(GTK_WIDGET(window_));
   if (transientFor && transientFor != window_) gtk_window_set_transient_for(window_, transientFor);
   gtk_widget_show(GTK_WIDGET(window_));
   gtk_window_present(window_);
   if (!shownOnce_) {
     shownOnce_ = true;
-    syncFocus(dialog_.focusedId());
+    const int id = initialFocus();
+    dialog_.userFocus(id);
+    syncFocus(id);
+    // The focus mark shows from the start, not only after the first Tab.
+    gtk_window_set_focus_visible(window_, TRUE);
   }
 }
 
 void DialogWindow::paintNow() {
   if (!gtk_widget_get_visible(GTK_WIDGET(window_))) return;
+  // A window just shown is drawn only once it is on screen; what is drawn
+  // before its map is handled is lost.
+  waitUntilMapped(window_, kMapWaitMs);
   GdkWindow* gw = gtk_widget_get_window(GTK_WIDGET(window_));
   if (!gw) return;
   // Lay out what changed, then paint it; no input is dispatched.
   gtk_container_check_resize(GTK_CONTAINER(window_));
-  G_GNUC_BEGIN_IGNORE_DEPRECATIONS
   gdk_window_invalidate_rect(gw, nullptr, TRUE);
-  gdk_window_process_updates(gw, TRUE);
-  G_GNUC_END_IGNORE_DEPRECATIONS
-  gdk_display_flush(gdk_window_get_display(gw));
+  drawInvalid(window_);
+  gdk_display_sync(gdk_window_get_display(gw));
 }
 
 // --- timers and posted commands ---
@@ -254,8 +317,25 @@ void DialogWindow::pressEscape() {
 }
 
 void DialogWindow::systemCommand(int command) {
-  if (!dialog_.proc().onSysCommand(dialog_, command) && (command & kScCommandMask) == kScClose) {
-    dialog_.proc().onCommand(dialog_, kIdCancel);
+  if (dialog_.proc().onSysCommand(dialog_, command)) return;
+  switch (command & kScCommandMask) {
+    case kScClose:
+      dialog_.proc().onCommand(dialog_, kIdCancel);
+      break;
+    case kScMinimize:
+      gtk_window_iconify(window_);
+      break;
+    case kScMove: {
+      // The window follows the pointer from where it is now.
+      GdkDisplay* display = gtk_widget_get_display(GTK_WIDGET(window_));
+      GdkDevice* pointer = gdk_seat_get_pointer(gdk_display_get_default_seat(display));
+      int x = 0, y = 0;
+      gdk_device_get_position(pointer, nullptr, &x, &y);
+      gtk_window_begin_move_drag(window_, 1, x, y, gtk_get_current_event_time());
+      break;
+    }
+    default:
+      break;
   }
 }
 
@@ -270,15 +350,12 @@ gboolean DialogWindow::onKey(GtkWidget*, GdkEventKey* event, gpointer data) {
     gtk_menu_popup_at_pointer(GTK_MENU(self->menu_), reinterpret_cast<GdkEvent*>(event));
     return TRUE;
   }
-  if (key != GDK_KEY_Return && key != GDK_KEY_KP_Enter && key != GDK_KEY_ISO_Enter) return FALSE;
-  GtkWidget* focus = gtk_window_get_focus(self->window_);
-  for (const auto& w : self->controls_) {
-    if (focus != w->inner) continue;
-    // A focused push button takes Enter itself, as does a multi-line
-    // field that wants it.
-    if (w->kind == ControlKind::Button) return FALSE;
-    if (isMultiLineWantingReturn(*w)) return FALSE;
-  }
+  if (!isEnter(key)) return FALSE;
+  // Enter is the default button's, even on a focused push button (Space
+  // presses that), unless the focused control uses Enter itself. Widgets
+  // outside the controls (the title bar's menu button) keep it too.
+  const ControlWidget* focused = self->focusedControl();
+  if (gtk_window_get_focus(self->window_) && (!focused || keepsEnter(*focused))) return FALSE;
   self->pressEnter();
   return TRUE;
 }

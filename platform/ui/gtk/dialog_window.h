@@ -101,12 +101,18 @@ class DialogWindow final : public WebViewListener {
   void connectSignals(ControlWidget& w);
   void setFocusChain();
   ControlWidget* widget(int id);
+  // The control that holds the keyboard focus (or a part of it), if any.
+  ControlWidget* focusedControl();
+  // Where the focus goes when the dialog first shows: where the procedure
+  // put it, else the first field, list or combo box, else the default button.
+  int initialFocus() const;
   GtkWidget* buildWindowMenu();
 
   // Widget signals.
   static void onEntryChanged(GtkEditable*, gpointer);
   static void onEntryInsert(GtkEditable*, gchar*, gint, gpointer, gpointer);
   static void onEntryCaret(GObject*, GParamSpec*, gpointer);
+  static gboolean onNumberKey(GtkWidget*, GdkEventKey*, gpointer);
   static void onBufferChanged(GtkTextBuffer*, gpointer);
   static void onBufferMark(GtkTextBuffer*, GtkTextIter*, GtkTextMark*, gpointer);
   static void onClicked(GtkButton*, gpointer);
@@ -130,6 +136,8 @@ class DialogWindow final : public WebViewListener {
   std::vector<GtkWidget*> noneRadios_;
   int muted_ = 0;  // model-to-widget copying in progress: widget signals are not input
   bool shownOnce_ = false;
+  bool grabsInput_ = false;   // modal without GTK's modality (see build)
+  bool focusChosen_ = false;  // the procedure set the focus before the first show
 };
 
 }  // namespace qv::ui::gtk

@@ -1,7 +1,10 @@
 #include "platform/ui/gtk/gtk_ui.h"
 
+#include <algorithm>
+
 #include "platform/ui/dialog_proc.h"
 #include "platform/ui/gtk/script_driver.h"
+#include "platform/ui/gtk/window_events.h"
 #include "platform/ui/script/transcript_events.h"
 
 namespace qv::ui::gtk {
@@ -9,6 +12,9 @@ namespace {
 
 using script::JsonObject;
 using script::Transcript;
+
+// A blocking sleep looks at the window system this often.
+constexpr gint64 kSleepSliceUs = 10000;
 
 // The hidden main window: a window procedure and a queue of posted messages
 // dispatched by the main loop.
@@ -285,10 +291,15 @@ void GtkUi::sleep(int ms) {
     o.add("ms", ms);
     script_->write(o);
   }
-  // What was repainted stays on screen; input waits in the queue until the
-  // handler returns.
+  // What was repainted stays on screen, and is drawn again when uncovered;
+  // input waits in the queue until the handler returns.
   paintAll();
-  if (ms > 0) g_usleep(static_cast<gulong>(ms) * 1000);
+  const gint64 end = g_get_monotonic_time() + gint64(std::max(ms, 0)) * 1000;
+  for (gint64 left = end - g_get_monotonic_time(); left > 0; left = end - g_get_monotonic_time()) {
+    g_usleep(static_cast<gulong>(std::min<gint64>(left, kSleepSliceUs)));
+    handleWindowEvents(gdk_display_get_default());
+    for (auto& [dialog, window] : windows_) drawInvalid(window->window());
+  }
 }
 
 std::uint32_t GtkUi::tickCount() {

@@ -79,6 +79,8 @@ gboolean ScriptDriver::onStep(gpointer data) {
   }
   long long waitMs = 0;
   if (!w.announced) {
+    // What the script's next lines see (a screenshot) is on the screen.
+    w.window->paintNow();
     d.takeDialogLine(w.window->dialog());
     w.announced = true;
   } else {
