@@ -36,21 +36,29 @@ bool sameFile(const std::string& a, const std::string& b) {
          sa.st_ino == sb.st_ino;
 }
 
+std::string followLinks(const std::string& path) {
+  char* real = ::realpath(path.c_str(), nullptr);
+  if (real == nullptr) return path;
+  std::string resolved(real);
+  std::free(real);
+  return resolved;
+}
+
+std::string folderOf(const std::string& path) {
+  const std::size_t slash = path.rfind('/');
+  if (slash == std::string::npos) return ".";
+  return slash == 0 ? "/" : path.substr(0, slash);
+}
+
 bool canReplaceFile(const std::string& path) {
+  // The rename that puts the script in place needs the folder of the file
+  // itself (a link's target), as the writer follows links.
+  const std::string folder = folderOf(followLinks(path));
   const bool existed = ::access(path.c_str(), F_OK) == 0;
   const int fd = openRegularFile(path, O_WRONLY | O_CREAT | O_APPEND);
   if (fd < 0) return false;
   const bool closed = ::close(fd) == 0;
   if (!existed) ::unlink(path.c_str());
-  // The rename that puts the script in place needs the folder of the file
-  // itself (a link's target), as the writer follows links.
-  std::string folder = path;
-  if (char* real = ::realpath(path.c_str(), nullptr)) {
-    folder = real;
-    std::free(real);
-  }
-  const std::size_t slash = folder.rfind('/');
-  folder = slash == std::string::npos ? "." : slash == 0 ? "/" : folder.substr(0, slash);
   return closed && ::access(folder.c_str(), W_OK | X_OK) == 0;
 }
 

@@ -23,6 +23,13 @@ bool isRegularFile(const std::string& path);
 // symbolic or hard link. False when either does not exist.
 bool sameFile(const std::string& a, const std::string& b);
 
+// The file a link names (links followed to the end), so that replacing a
+// script keeps its link; the path itself when it is no link or names nothing
+// yet.
+std::string followLinks(const std::string& path);
+// The folder part of a path: "." for a bare name, "/" for one in the root.
+std::string folderOf(const std::string& path);
+
 // The script can be written there: the name is a writable regular file or
 // none, in a folder that takes new files (the script is written beside its
 // target and then put in its place). Tested by opening the file for

@@ -7,8 +7,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
-#include <climits>
-#include <cstdlib>
 #include <cstring>
 
 #include "platform/os/regular_file.h"
@@ -28,22 +26,6 @@ bool writeAll(int fd, const char* data, std::size_t size) {
     size -= static_cast<std::size_t>(n);
   }
   return true;
-}
-
-// The file a link names, so that replacing keeps the link; the path itself
-// when it is no link or names nothing yet.
-std::string followLinks(const std::string& path) {
-  char* real = ::realpath(path.c_str(), nullptr);
-  if (real == nullptr) return path;
-  std::string resolved(real);
-  std::free(real);
-  return resolved;
-}
-
-std::string folderOf(const std::string& path) {
-  const std::size_t slash = path.rfind('/');
-  if (slash == std::string::npos) return ".";
-  return slash == 0 ? "/" : path.substr(0, slash);
 }
 
 // A new file beside `target`, named after it and hidden; -1 when the folder

@@ -43,8 +43,8 @@ class HostileProcess : public ::testing::Test {
     return dir_ + "/" + name;
   }
 
-  // The scripted-run settings for `program`; `before` runs first in the same
-  // shell (a mount, a limit).
+  // `program` run on the scripted backend with `script`, its transcript in
+  // the test's folder unless `transcript` names another file.
   std::string command(const std::string& program, const std::string& script,
                       const std::string& args, const std::string& transcript = "") {
     return "QV_UI=script QV_UI_SCRIPT='" + script + "' QV_UI_TRANSCRIPT='" +
